@@ -1,0 +1,67 @@
+// The instance behind the exported C functions. It collects the jobs and
+// parameter texts that the host hands it, runs one arrangement execution on
+// request and keeps the text of the last job the host asked to read back.
+// Every operation is an exported operation: it never throws (see
+// ExportedCall) and reports failure as false.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class AlignmentJobPositionDll final {
+ public:
+  AlignmentJobPositionDll();
+
+  virtual bool init(int arrangeKind, double duplicateMarginScan, double duplicateMarginFeed,
+                    bool centerInScan, double printableWidth, double printableLength,
+                    double twinRollWidth1, double twinRollWidth2);
+  virtual void addJob(const char* jobText);
+  virtual void clearJob();
+  // Destroys the instance: `this` is gone when it returns.
+  virtual void disposeInstance();
+  virtual bool alignmentJobPositionExec(double* x, double* y, double* width, double* height,
+                                        double positionOffset);
+  virtual bool getAlignmentJobCount(int* count);
+  virtual bool getAlignmentJobSize(int index, uint64_t* size);
+  virtual bool copyAlignmentJobParam(const void* buffer, uint64_t size);
+  virtual bool alignmentTilingPositionExec(bool pairFirst, double pageGap, bool afterFeed,
+                                           bool pairSecond, double pairColumnOffset,
+                                           int pairCount, double pairRowWidthLimit);
+  virtual void addDeviceFunctionParam(const char* xmlText);
+  virtual void clearDeviceFunctionParam();
+  virtual bool alignmentXYSlitterPositionExec(bool slitterArg1, double slitterArg2,
+                                              double slitterArg3, double slitterArg4,
+                                              double slitterArg5, unsigned int slitterArg6);
+  virtual void addVariableDataPrintingParam(const char* key, const char* xmlText);
+  virtual void clearVariableDataPrintingParam();
+  virtual bool alignmentJigPositionExec(const char* jigXmlText, const char* text);
+  virtual void InitOptiScoutCutConditionParam(const char* xmlText);
+  virtual void InitJigParam(const char* xmlText);
+  virtual bool alignmentGroupingJobPositionExec();
+
+  // Read access for tests and the execution records.
+  int kind() const { return arrangeKind; }
+  double marginScan() const { return duplicateMarginScan; }
+  double marginFeed() const { return duplicateMarginFeed; }
+  bool center() const { return centerInScan; }
+  double width() const { return printableWidth; }
+  double length() const { return printableLength; }
+  double twin1() const { return twinRollWidth1; }
+  double twin2() const { return twinRollWidth2; }
+  const std::string& keptJobText() const { return serializedJobText; }
+
+ private:
+  ~AlignmentJobPositionDll() = default;  // only disposeInstance destroys
+
+  int jobCount() const;
+
+  int32_t arrangeKind = 0;
+  double duplicateMarginScan = 0.0;  // mm, gap across the media
+  double duplicateMarginFeed = 0.0;  // mm, gap along the media
+  bool centerInScan = false;
+  double printableWidth = 0.0;   // mm
+  double printableLength = 0.0;  // mm, -1 = unlimited roll
+  double twinRollWidth1 = 0.0;   // mm, where the second roll starts
+  double twinRollWidth2 = 0.0;   // mm, width of the first roll
+  std::string serializedJobText;
+};
