@@ -1,0 +1,50 @@
+// One INI parameter file in memory: named sections of raw key/value text in
+// the order they first appeared. Parses and writes through
+// Boost.PropertyTree's INI reader and writer; toString() gives the text the
+// host receives ("[name]\n" then "key=value\n" per key, no blank lines).
+// Every public operation holds the object's recursive lock.
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "unitCmnParamIo/AbParamIo.h"
+#include "unitCmnParamIo/IniSectionData.h"
+
+class ParamIoINI : public AbParamIo {
+ public:
+  ParamIoINI();
+  ParamIoINI(const ParamIoINI& other);
+  ParamIoINI& operator=(const ParamIoINI& other);
+  ~ParamIoINI() override;
+
+  // Loads replace the model (a failed load leaves it empty). Wrong
+  // extension, missing file or empty text answer false; a syntax error
+  // raises unitCmnException with the reader's message.
+  bool readFile(const std::string& path) override;
+  bool readText(const std::string& text) override;
+  bool writeFile(const std::string& path) override;
+
+  // Copies the section into *out; a missing one is a logged false.
+  bool getSectionData(const std::string& name, IniSectionData* out) const;
+  void setSectionData(const std::string& name, const IniSectionData& data);
+  // Raises "Section not found. section:<name>" when missing.
+  void deleteSection(const std::string& name);
+  void clear();
+  std::string toString() const;
+
+  // Names containing every word (unordered; callers sort when they need to).
+  void findSections(const std::vector<std::string>& words, std::vector<std::string>& out) const;
+  void findSections(const std::vector<std::string>& includeWords,
+                    const std::vector<std::string>& excludeWords,
+                    std::vector<std::string>& out) const;
+  bool sectionExist(const std::string& name) const;
+  const std::vector<std::string>& sectionNames() const { return sectionOrder; }
+
+ private:
+  std::unordered_map<std::string, IniSectionData> sections;
+  std::vector<std::string> sectionOrder;
+  mutable std::recursive_mutex lock_;
+};
