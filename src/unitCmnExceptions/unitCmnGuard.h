@@ -37,12 +37,14 @@ class unitCmnGuard {
   template <class Body, class OnReturn>
   static auto runIo(const SourceSite& site, Body&& body, OnReturn&& onReturn)
       -> decltype(body()) {
-    try {
-      return run(site, body);
-    } catch (const AbunitCmnReturn& r) {
-      KvnCmnLog::logError(site, r.message());
-      return onReturn();
-    }
+    return run(site, [&]() -> decltype(body()) {
+      try {
+        return body();
+      } catch (const AbunitCmnReturn& r) {
+        KvnCmnLog::logError(site, r.message());
+        return onReturn();
+      }
+    });
   }
 
   // Throws the unitCmnException (code 3) for site and comment.

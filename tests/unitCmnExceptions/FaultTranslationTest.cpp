@@ -1,0 +1,125 @@
+// Processor faults inside an exported call become logged errors and a false
+// answer; faults elsewhere still reach the host's own handler.
+#include <gtest/gtest.h>
+
+#include <csetjmp>
+#include <csignal>
+#include <cstdint>
+#include <thread>
+
+#include "platform/FaultTranslator.h"
+#include "unitCmnExceptions/ExportedCall.h"
+#include "unitCmnExceptions/unitCmnExceptions.h"
+#include "support/LogCapture.h"
+
+namespace {
+
+// Opaque to the optimiser, so the faulting accesses really happen.
+int* volatile nullPointer = nullptr;
+int* volatile lowAddress = reinterpret_cast<int*>(0x10);
+volatile int zero = 0;
+
+int touch(int* p) { return *static_cast<volatile int*>(p); }
+
+bool readsNull() {
+  return ExportedCall::run(UNITCMN_SITE, ExportedCall::Entry::kNone, false,
+                           [] { return *nullPointer == 1; });
+}
+
+class FaultTranslation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(platform::FaultTranslator::install(&unitCmnExceptions::throwFault));
+  }
+  void TearDown() override { platform::FaultTranslator::uninstall(); }
+  LogCapture log;
+};
+
+}  // namespace
+
+TEST_F(FaultTranslation, ReadingAddressZeroIsAnsweredFalseAndLogged) {
+  EXPECT_FALSE(readsNull());
+  const auto errors = log.records(13);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].message.find("referenced memory at 0x0. The memory could not be read."),
+            std::string::npos)
+      << errors[0].message;
+  EXPECT_NE(errors[0].message.find("Info :The instruction at 0x"), std::string::npos);
+}
+
+TEST_F(FaultTranslation, WritesAreReportedAsWrites) {
+  const bool answer = ExportedCall::run(UNITCMN_SITE, ExportedCall::Entry::kNone, false, [] {
+    *lowAddress = 1;
+    return true;
+  });
+  EXPECT_FALSE(answer);
+  EXPECT_TRUE(log.contains(13, "referenced memory at 0x10. The memory could not be write."));
+}
+
+TEST_F(FaultTranslation, IntegerDivisionByZeroIsTranslated) {
+  const bool answer = ExportedCall::run(UNITCMN_SITE, ExportedCall::Entry::kNone, false,
+                                        [] { return 10 / zero == 1; });
+  EXPECT_FALSE(answer);
+  EXPECT_TRUE(log.contains(13, "Info :Address : 0x"));
+}
+
+TEST_F(FaultTranslation, TheThreadStaysUsableAfterRepeatedFaults) {
+  // A blocked signal after the first fault would kill the process here.
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(readsNull());
+  EXPECT_EQ(log.records(13).size(), 3u);
+}
+
+TEST_F(FaultTranslation, WorksOnEveryCallingThread) {
+  bool answers[2] = {true, true};
+  std::thread first([&] { answers[0] = readsNull(); });
+  std::thread second([&] { answers[1] = readsNull(); });
+  first.join();
+  second.join();
+  EXPECT_FALSE(answers[0]);
+  EXPECT_FALSE(answers[1]);
+}
+
+namespace {
+sigjmp_buf hostJump;
+volatile sig_atomic_t hostHandlerRan = 0;
+void hostHandler(int) {
+  hostHandlerRan = 1;
+  siglongjmp(hostJump, 1);
+}
+}  // namespace
+
+TEST(FaultTranslationChain, FaultsOutsideCallsReachTheHostsHandler) {
+  struct sigaction host {}, saved {};
+  host.sa_handler = hostHandler;
+  sigemptyset(&host.sa_mask);
+  host.sa_flags = SA_NODEFER;
+  sigaction(SIGSEGV, &host, &saved);
+  ASSERT_TRUE(platform::FaultTranslator::install(&unitCmnExceptions::throwFault));
+  hostHandlerRan = 0;
+  if (sigsetjmp(hostJump, 1) == 0) {
+    touch(nullPointer);  // not inside an exported call
+  }
+  platform::FaultTranslator::uninstall();
+  sigaction(SIGSEGV, &saved, nullptr);
+  EXPECT_EQ(hostHandlerRan, 1);
+}
+
+TEST(FaultTranslationChain, FaultsOutsideCallsStillKillTheProcessByDefault) {
+  EXPECT_EXIT(
+      {
+        platform::FaultTranslator::install(&unitCmnExceptions::throwFault);
+        touch(nullPointer);
+      },
+      ::testing::KilledBySignal(SIGSEGV), "");
+}
+
+TEST(FaultTranslationChain, UninstallRestoresThePreviousHandler) {
+  struct sigaction before {}, after {};
+  sigaction(SIGSEGV, nullptr, &before);
+  platform::FaultTranslator::install(&unitCmnExceptions::throwFault);
+  EXPECT_TRUE(platform::FaultTranslator::installed());
+  platform::FaultTranslator::uninstall();
+  sigaction(SIGSEGV, nullptr, &after);
+  EXPECT_EQ(before.sa_handler, after.sa_handler);
+  EXPECT_FALSE(platform::FaultTranslator::installed());
+}
