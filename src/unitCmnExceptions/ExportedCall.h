@@ -5,14 +5,13 @@
 // result, empty otherwise). Nothing escapes to the host.
 #pragma once
 
-#include <exception>
 #include <string>
 #include <type_traits>
 
 #include "platform/FaultScope.h"
 #include "unitCmnExceptions/KvnCmnLog.h"
 #include "unitCmnExceptions/SourceSite.h"
-#include "unitCmnExceptions/unitCmnException.h"
+#include "unitCmnExceptions/unitCmnGuard.h"
 
 class ExportedCall {
  public:
@@ -22,17 +21,10 @@ class ExportedCall {
   template <class R, class Body>
   static R run(const SourceSite& site, Entry entry, R failValue, Body&& body) noexcept {
     if (entry == Entry::kRecord) KvnCmnLog::write(KvnCmnLog::inout, KvnCmnLog::kEntry, site, "");
-    R result = failValue;
-    try {
+    const R result = unitCmnGuard::runOrLog(site, failValue, [&] {
       platform::FaultScope scope;
-      result = body();
-    } catch (const unitCmnException& e) {
-      KvnCmnLog::logError(site, e.message());
-    } catch (const std::exception& e) {
-      logForeign(site, e.what());
-    } catch (...) {
-      logForeign(site, "");
-    }
+      return body();
+    });
     KvnCmnLog::write(KvnCmnLog::inout, KvnCmnLog::kExit, site, resultText(result));
     return result;
   }
@@ -51,7 +43,4 @@ class ExportedCall {
     if constexpr (std::is_same_v<R, bool>) return result ? "1" : "0";
     else return std::string();
   }
-
-  // Logs a foreign exception as the unitCmnException (code 3) it becomes.
-  static void logForeign(const SourceSite& site, const char* comment) noexcept;
 };

@@ -7,6 +7,7 @@
 //   - anything else becomes the same with an empty comment.
 // Functions of the parameter I/O layer use runIo, which first catches
 // AbunitCmnReturn, logs its message and answers what onReturn gives.
+// Functions that answer failure instead of throwing use runOrLog.
 //
 //   return unitCmnGuard::run(UNITCMN_SITE, [&] { ...; return value; });
 #pragma once
@@ -47,6 +48,28 @@ class unitCmnGuard {
     });
   }
 
+  // For functions that answer failure instead of throwing (parameter
+  // readers, exported operations): runs body; on any exception logs the
+  // composed message of the unitCmnException it is or becomes, at
+  // severity 13, and answers failValue.
+  template <class R, class Body>
+  static R runOrLog(const SourceSite& site, R failValue, Body&& body) noexcept {
+    try {
+      return body();
+    } catch (const unitCmnException& e) {
+      KvnCmnLog::logError(site, e.message());
+    } catch (const std::exception& e) {
+      logForeign(site, e.what());
+    } catch (...) {
+      logForeign(site, "");
+    }
+    return failValue;
+  }
+
   // Throws the unitCmnException (code 3) for site and comment.
   [[noreturn]] static void raise(const SourceSite& site, const std::string& comment);
+
+ private:
+  // Logs a foreign exception as the unitCmnException (code 3) it becomes.
+  static void logForeign(const SourceSite& site, const char* comment) noexcept;
 };

@@ -76,6 +76,14 @@ double TypeConvert::toDouble(const std::string& text) {
   });
 }
 
+float TypeConvert::toFloat(const std::string& text) {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    return parse(text, "stof", [](const char* s, char** e, locale_t l) {
+      return strtof_l(s, e, l);
+    });
+  });
+}
+
 // A failed extraction leaves 0; a number too large for unsigned int gives
 // its maximum (the stream's rule).
 unsigned int TypeConvert::toUInt(const std::string& text) {

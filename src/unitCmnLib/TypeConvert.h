@@ -14,6 +14,9 @@ class TypeConvert {
   static long long toLongLong(const std::string& text);
   static unsigned long long toULongLong(const std::string& text);
   static double toDouble(const std::string& text);
+  // Single precision, as std::stof ("invalid stof argument"); versions are
+  // compared this way.
+  static float toFloat(const std::string& text);
   // Reads an unsigned number from the start of the text; 0 when there is none.
   static unsigned int toUInt(const std::string& text);
   // "true"/"false" in any letter case.

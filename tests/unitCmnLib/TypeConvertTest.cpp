@@ -51,6 +51,8 @@ TEST(TypeConvert, DoublesAndBooleans) {
   EXPECT_DOUBLE_EQ(1500.0, TypeConvert::toDouble(" 1.5e3mm"));
   EXPECT_EQ("invalid stod argument", raised([] { TypeConvert::toDouble(",5"); }));
   EXPECT_EQ("stod argument out of range", raised([] { TypeConvert::toDouble("1e400"); }));
+  EXPECT_FLOAT_EQ(1.17f, TypeConvert::toFloat("1.17"));
+  EXPECT_EQ("invalid stof argument", raised([] { TypeConvert::toFloat("v1"); }));
   EXPECT_TRUE(TypeConvert::toBool("TRUE"));
   EXPECT_FALSE(TypeConvert::toBool("False"));
   for (const char* text : {"1", "yes", "", "true "})

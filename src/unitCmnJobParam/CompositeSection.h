@@ -1,0 +1,180 @@
+// How a job is composed (pages, copies, tiles, panels, trims, scale, label
+// and cutting options): section "Composite". Lengths are millimetres,
+// angles degrees.
+#pragma once
+
+#include <string>
+
+#include "unitCmnJobParam/SectionTable.h"
+
+struct CompositeSection {
+  int positioningPolicy{};
+  int pages{};
+  int rotate{};
+  double deskew{};  // degrees
+  bool mirror{};
+  bool scaling{};
+  bool scaleFixedRatio{};
+  bool scaleFollowTemplate{};
+  DoublePair scale{};  // (width, height) before trimming, mm
+  DoublePair scaleRatio{};
+  bool trimLock{};
+  double trimTop{};
+  double trimLeft{};
+  double trimBottom{};
+  double trimRight{};
+  bool moveType{};
+  bool printCutline{};
+  double cutlineWidth{};
+  DoubleList cutlineColor;
+  DoubleList cutlineColorBrk;
+  bool cutlineBroken{};
+  DoubleList cutlineBrokenStyle;
+  int cutDetectMark{};
+  IntList cutSearchPosition;
+  int duplicateCount{};
+  bool duplicateRegularly{};
+  int duplicateScanCount{};
+  bool duplicateNest{};
+  int duplicateIntervalWay{};
+  double duplicateMarginScan{};
+  double duplicateMarginFeed{};
+  double duplicatePitchScan{};
+  double duplicatePitchFeed{};
+  int pagePrintWay{};
+  bool paneling{};
+  int panelType{};
+  int panelOffsetNumerator{};
+  int panelOffsetDenominator{};
+  int panelSizeWay{};
+  double panelScanSize{};
+  double panelFeedSize{};
+  int panelScanCounts{};
+  int panelFeedCounts{};
+  int sealCounts{};
+  int sealScanCounts{};
+  double sealMarginScan{};
+  double sealMarginFeed{};
+  bool sealReferenceLine{};
+  IntLists edgeBlankTops;
+  IntLists edgeBlankBottoms;
+  IntLists edgeBlankLefts;
+  IntLists edgeBlankRights;
+  bool tiling{};
+  int tileScanDivision{};
+  int tileFeedDivision{};
+  DoubleList tileScanPositions;
+  DoubleList tileFeedPositions;
+  int tilePrintOrder{};
+  IntPairsInBraces tilePrintTile;
+  DoubleQuad tileWorkSize{};
+  double tileScanInterval{};
+  double tileFeedInterval{};
+  bool tilePrintNumber{};
+  double tileNumberFontSize{};
+  DoubleList tileNumberFontColor;
+  int tileNumberPosition{};
+  bool tileNumberOnOverlap{};
+  double tileOverlap{};
+  bool tileOverlapTop{};
+  bool tileOverlapLeft{};
+  bool tileOverlapBottom{};
+  bool tileOverlapRight{};
+  bool tileCornerMark{};
+  double tileCornerFeedOut{};
+  double tileCornerScanOut{};
+  double tileCornerFeedIn{};
+  double tileCornerScanIn{};
+  double tileCornerLineWidth{};
+  DoubleList tileCornerLineColor;
+  bool tilePrintOverlapLine{};
+  double tileOverlapLineWidth{};
+  DoubleList tileOverlapLineColor;
+  DoubleList tileOverlapLineColorBrk;
+  bool tileOverlapLineBroken{};
+  DoubleList tileOverlapLineBrokenStyle;
+  bool tileFreeLocation{};
+  IntLists tileRotates;
+  bool tileReverseEvenColumn{};
+  int tilePlaceParamArrgPolicy{};
+  double tilePlaceParamMarginScan{};
+  double tilePlaceParamMarginFeed{};
+  IntList targetPrintPages;
+  std::string binaryFileBaseName;
+  UInt64Lists binaryFilesSize;
+  std::string pathObjectFileBaseName;
+  IntLists pathObjectCount;
+  LabelledIntPairs compositedSizes;
+  LabelledIntPairs compositedExpandOffsets;
+  bool labelPrint{};
+  double labelSize{};
+  bool modelName{};
+  bool engineVersion{};
+  bool commandVersion{};
+  bool statusVersion{};
+  bool rxVersion{};
+  bool printDate{};
+  bool printMode{};
+  bool deviceAdjustParam{};
+  bool jobInf{};
+  bool imageEditParam{};
+  bool deviceProfile{};
+  bool colorMatchingParam{};
+  bool colorAdjustName{};
+  bool labelRemarks{};
+  int labelPrintStringLine{};
+  LabelledTextLists labelPrintStrings;
+  std::string labelRemarksString;
+  std::string fixedString;
+  int inkConsumptionStatus{};
+  int compositeJobID{};
+  bool cutOuterFrameCut{};
+  int cutOuterFrameCutCondition{};
+  std::string cutOuterFrameCutTool;
+  int cutOuterFrameCutSpeed{};
+  int cutOuterFrameCutPress{};
+  double cutOuterFrameCutOffset{};
+  bool quorl{};
+  IntLists quorlWorkNumber;
+  bool quorlwknmSpecified{};
+  LabelledIntPairs compositedQuorlSizes;
+  DoubleList edgeHeightTops;
+  DoubleList edgeHeightBottoms;
+  IntList edgeDensityTopStarts;
+  IntList edgeDensityTopEnds;
+  IntList edgeDensityBottomStarts;
+  IntList edgeDensityBottomEnds;
+  DoubleList cornerRadiusTL;
+  DoubleList cornerRadiusTR;
+  DoubleList cornerRadiusBL;
+  DoubleList cornerRadiusBR;
+  IntList edgeDisplaceTops;
+  IntList edgeDisplaceBottoms;
+  bool turnel{};
+  bool diameter{};
+  double diameterSize{};
+  IntBoolPairs manualSpecialHighRipMode;
+  int cutRotate{};
+  bool cutMirror{};
+  int kvnPsDuplicateCount{};
+  bool thinning{};
+  int edgeOptimizerLevel{};
+  bool specifyDuplicateScanCount{};
+  bool removalBlank{};
+  double evenColumnOffsetFeed{};
+  double duplicateMarginOuterTop{};
+  double duplicateMarginOuterBottom{};
+  double duplicateMarginOuterLeft{};
+  double duplicateMarginOuterRight{};
+  bool duplicatePositionLock{};
+  bool evenColumnInvert{};
+  bool silveringReduction{};
+
+  // The job's size as placed, mm: the scale minus the trims, turned by
+  // |deskew| unless deskew is 0 or the job is tiled or panelled.
+  double placedWidth() const;
+  double placedHeight() const;
+
+  static const SectionTable<CompositeSection>& table();
+  bool operator==(const CompositeSection& o) const { return table().equal(*this, o); }
+};

@@ -1,0 +1,157 @@
+#include "unitCmnJobParam/JobParam.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "unitCmnExceptions/unitCmnGuard.h"
+#include "unitCmnJobParam/JobParamMigration.h"
+
+namespace {
+constexpr const char* kJob = "Job";
+constexpr const char* kParamVersion = "ParamVersion";
+}  // namespace
+
+JobParam::JobParam() {
+  currentVersion = kCurrentVersion;
+  paramVersion = kCurrentVersion;
+}
+
+JobParam::~JobParam() = default;
+
+void JobParam::versionUp() {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    if (!versionIsBelowCurrent()) return;
+    JobParamMigration(*this).run();
+    paramVersion = currentVersion;
+    setParamToIo();
+    if (!filePath.empty()) writeParam();
+  });
+}
+
+bool JobParam::setParamToIo() {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    IniSectionDataEx job;
+    if (paramIo.sectionExist(kJob)) getSectionData(kJob, &job);
+    job.setValue(kParamVersion, paramVersion);
+    setSectionData(kJob, job);
+    return true;
+  });
+}
+
+// A file without "Job", or whose "Job" has no version, counts as current.
+bool JobParam::getParamFromIo() {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    IniSectionDataEx job;
+    if (!paramIo.sectionExist(kJob) || !getSectionData(kJob, &job)) return true;
+    std::string version;
+    if (job.hasKey(kParamVersion) && job.getValue(kParamVersion, version)) paramVersion = version;
+    return true;
+  });
+}
+
+template <class Record>
+bool JobParam::getRecord(const std::string& name, Record& out) const {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    Record::table().reset(out);
+    IniSectionDataEx section;
+    if (!getSectionData(name, &section)) return false;
+    Record::table().read(section, out);
+    return true;
+  });
+}
+
+template <class Record>
+void JobParam::setRecord(const std::string& name, const Record& in) {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    IniSectionDataEx section;
+    if (paramIo.sectionExist(name)) getSectionData(name, &section);
+    Record::table().write(section, in);
+    setSectionData(name, section);
+  });
+}
+
+template <class Record>
+void JobParam::getFamily(const char* word, std::map<std::string, Record>& out) const {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    out.clear();
+    for (const auto& name : sectionsContaining(word)) getRecord(name, out[name]);
+  });
+}
+
+std::vector<std::string> JobParam::sectionsContaining(const char* word) const {
+  std::vector<std::string> names;
+  for (const auto& name : paramIo.sectionNames())
+    if (name.find(word) != std::string::npos) names.push_back(name);
+  return names;
+}
+
+void JobParam::deleteSectionsContaining(const char* word) {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    for (const auto& name : sectionsContaining(word)) paramIo.deleteSection(name);
+  });
+}
+
+void JobParam::getJobSection(JobSection& out) const {
+  JobSection::table().reset(out);
+  if (paramIo.sectionExist(kJob)) getRecord(kJob, out);
+}
+
+bool JobParam::getPrintSection(PrintSection& out) const { return getRecord("Print", out); }
+void JobParam::setPrintSection(const PrintSection& in) { setRecord("Print", in); }
+bool JobParam::getCompositeSection(CompositeSection& out) const {
+  return getRecord("Composite", out);
+}
+void JobParam::setCompositeSection(const CompositeSection& in) { setRecord("Composite", in); }
+bool JobParam::getSpoolSection(SpoolSection& out) const { return getRecord("Spool", out); }
+bool JobParam::getVariableSection(VariableSection& out) const { return getRecord("Variable", out); }
+void JobParam::setInkPredictSection(const InkPredictSection& in) { setRecord("InkPredict", in); }
+
+void JobParam::getFeedSections(std::map<std::string, FeedSection>& out) const {
+  getFamily("Feed", out);
+}
+void JobParam::getLayerSections(std::map<std::string, LayerSection>& out) const {
+  getFamily("Layer", out);
+}
+void JobParam::getArrangeSections(std::map<std::string, ArrangeSection>& out) const {
+  getFamily("Arrange", out);
+}
+void JobParam::getBinaryUnitSections(std::map<std::string, BinaryUnitSection>& out) const {
+  getFamily("Bin", out);
+}
+void JobParam::setFeedSection(const std::string& name, const FeedSection& in) {
+  setRecord(name, in);
+}
+void JobParam::setLayerSection(const std::string& name, const LayerSection& in) {
+  setRecord(name, in);
+}
+
+bool JobParam::getArrangeSection(int arrangeNumber, ArrangeSection& out) const {
+  return getRecord("Arrange" + std::to_string(arrangeNumber), out);
+}
+void JobParam::setArrangeSection(int arrangeNumber, const ArrangeSection& in) {
+  setRecord("Arrange" + std::to_string(arrangeNumber), in);
+}
+void JobParam::deleteArrangeSections() { deleteSectionsContaining("Arrange"); }
+void JobParam::deleteBinaryUnitSections() { deleteSectionsContaining("Bin"); }
+
+bool JobParam::getBinaryUnitSection(const std::string& compositeID, int page, int row, int tile1,
+                                    int tile2, int copy, BinaryUnitSection& out) const {
+  return getRecord(binaryUnitSectionName(compositeID, page, tile1, tile2, copy, row), out);
+}
+
+void JobParam::setBinaryUnitSection(const std::string& compositeID, int page, int row, int tile1,
+                                    int tile2, int copy, const BinaryUnitSection& in) {
+  setRecord(binaryUnitSectionName(compositeID, page, tile1, tile2, copy, row), in);
+}
+
+std::string JobParam::binaryUnitSectionName(const std::string& compositeID, int page, int tile1,
+                                            int tile2, int copy, int row) {
+  char name[260];
+  std::snprintf(name, sizeof name, "%s_P%04d_T%03d-%03d_C%04d_V%04d", compositeID.c_str(), page,
+                tile1, tile2, copy, row);
+  return std::string("Bin") + name;
+}
+
+void JobParam::toText(std::string& out) const {
+  out = unitCmnGuard::run(UNITCMN_SITE, [&] { return paramIo.toString(); });
+}
