@@ -38,12 +38,19 @@ bool AlignmentJobPositionDll::init(int kind, double marginScan, double marginFee
 void AlignmentJobPositionDll::addJob(const char* jobText) {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {
     if (jobText == nullptr) return;
-    notAvailable(UNITCMN_SITE);
+    auto job = std::make_unique<JobParam>();
+    // A text that cannot be read still makes a job: the reader has logged
+    // why, and the host keeps one job per text it handed in.
+    job->readParamData(jobText);
+    jobs.push_back(std::move(job));
   });
 }
 
 void AlignmentJobPositionDll::clearJob() {
-  ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] { serializedJobText.clear(); });
+  ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {
+    jobs.clear();
+    serializedJobText.clear();
+  });
 }
 
 void AlignmentJobPositionDll::disposeInstance() {
@@ -70,6 +77,7 @@ bool AlignmentJobPositionDll::getAlignmentJobSize(int index, uint64_t* size) {
   return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
     serializedJobText.clear();
     if (index < 0 || index >= jobCount()) return false;
+    jobs[static_cast<size_t>(index)]->toText(serializedJobText);
     *size = serializedJobText.size();
     return true;
   });
@@ -146,4 +154,4 @@ bool AlignmentJobPositionDll::alignmentGroupingJobPositionExec() {
   });
 }
 
-int AlignmentJobPositionDll::jobCount() const { return 0; }
+int AlignmentJobPositionDll::jobCount() const { return static_cast<int>(jobs.size()); }

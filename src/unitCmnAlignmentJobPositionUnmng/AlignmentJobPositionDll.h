@@ -6,7 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "unitCmnJobParam/JobParam.h"
 
 class AlignmentJobPositionDll final {
  public:
@@ -49,6 +53,7 @@ class AlignmentJobPositionDll final {
   double twin1() const { return twinRollWidth1; }
   double twin2() const { return twinRollWidth2; }
   const std::string& keptJobText() const { return serializedJobText; }
+  const std::vector<std::unique_ptr<JobParam>>& jobList() const { return jobs; }
 
  private:
   ~AlignmentJobPositionDll() = default;  // only disposeInstance destroys
@@ -63,5 +68,6 @@ class AlignmentJobPositionDll final {
   double printableLength = 0.0;  // mm, -1 = unlimited roll
   double twinRollWidth1 = 0.0;   // mm, where the second roll starts
   double twinRollWidth2 = 0.0;   // mm, width of the first roll
-  std::string serializedJobText;
+  std::vector<std::unique_ptr<JobParam>> jobs;  // in the order added
+  std::string serializedJobText;  // text of the last getAlignmentJobSize
 };

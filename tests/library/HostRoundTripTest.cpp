@@ -1,0 +1,118 @@
+// The host's round trip through the shared library: jobs in as texts,
+// every job's text back out through the size-then-copy protocol.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/LogCapture.h"
+#include "unitCmnAlignmentJobPosition.h"
+
+namespace {
+
+std::string example(const std::string& name) {
+  std::ifstream in(std::string(UNITCMN_EXAMPLES) + "/jobs/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class HostRoundTrip : public ::testing::Test {
+ protected:
+  void SetUp() override { p = CreateInstance(); }
+  void TearDown() override { disposeInstance(p); }
+
+  std::string textOf(int index) {
+    uint64_t size = 0;
+    EXPECT_TRUE(getAlignmentJobSize(p, index, &size));
+    std::string text(size, '\0');
+    EXPECT_TRUE(copyAlignmentJobParam(p, text.data(), size));
+    return text;
+  }
+
+  int count() {
+    int n = -1;
+    return getAlignmentJobCount(p, &n) ? n : 0;
+  }
+
+  void* p = nullptr;
+  LogCapture log;  // keeps expected error records out of the output
+};
+
+}  // namespace
+
+TEST_F(HostRoundTrip, CurrentJobsComeBackByteForByte) {
+  const std::string banner = example("banner_roll.ini");
+  const std::string poster = example("poster_two_pages.ini");
+  ASSERT_FALSE(banner.empty());
+  addJob(p, banner.c_str());
+  addJob(p, poster.c_str());
+  EXPECT_EQ(count(), 2);
+  EXPECT_EQ(textOf(0), banner);
+  EXPECT_EQ(textOf(1), poster);
+  EXPECT_EQ(textOf(0), banner);  // asking again gives the same text
+}
+
+TEST_F(HostRoundTrip, OlderJobsComeBackRaisedToTheCurrentVersion) {
+  addJob(p, example("stickers_old.ini").c_str());
+  const std::string text = textOf(0);
+  EXPECT_NE(text.find("ParamVersion=\"1.17\"\n"), std::string::npos);
+  EXPECT_NE(text.find("insertFFMarginMode=1\n"), std::string::npos);
+  EXPECT_EQ(text.find("sendFfEveryPage"), std::string::npos);
+  EXPECT_EQ(text.find("pageRegularly"), std::string::npos);
+}
+
+TEST_F(HostRoundTrip, UnreadableTextsAreStillAppendedAndLogged) {
+  addJob(p, "this is not an ini file");
+  addJob(p, "[Job]\nJobID=\"a\"\n[Job]\nJobID=\"b\"\n");  // duplicate section
+  addJob(p, "");
+  addJob(p, "[Job]\nParamVersion=\"abc\"\n");
+  EXPECT_EQ(count(), 4);
+  EXPECT_EQ(textOf(0), "");
+  EXPECT_EQ(textOf(1), "");
+  EXPECT_EQ(textOf(3), "[Job]\nParamVersion=\"abc\"\n");
+  EXPECT_TRUE(log.contains(13, "duplicate section name"));
+  EXPECT_TRUE(log.contains(13, "invalid stof argument"));
+  // The instance keeps working.
+  addJob(p, example("banner_roll.ini").c_str());
+  EXPECT_EQ(textOf(4), example("banner_roll.ini"));
+}
+
+TEST_F(HostRoundTrip, SizeAndCopyEdgeCases) {
+  addJob(p, example("label_rotated.ini").c_str());
+  uint64_t size = 0;
+  EXPECT_FALSE(getAlignmentJobSize(p, 1, &size));  // index == count
+  EXPECT_FALSE(getAlignmentJobSize(p, -1, &size));
+  EXPECT_EQ(size, 0u);
+  char none[1] = {'x'};
+  EXPECT_TRUE(copyAlignmentJobParam(p, none, 0));  // the kept text is empty
+
+  ASSERT_TRUE(getAlignmentJobSize(p, 0, &size));
+  std::vector<char> buffer(size + 1, '#');
+  EXPECT_FALSE(copyAlignmentJobParam(p, buffer.data(), size + 1));
+  EXPECT_FALSE(copyAlignmentJobParam(p, buffer.data(), size - 1));
+  EXPECT_EQ(buffer[0], '#');  // nothing written on a wrong size
+  EXPECT_TRUE(copyAlignmentJobParam(p, buffer.data(), size));
+  EXPECT_EQ(buffer[size], '#');  // no terminating NUL
+}
+
+TEST_F(HostRoundTrip, ClearJobEmptiesJobsAndKeptText) {
+  addJob(p, example("banner_roll.ini").c_str());
+  uint64_t size = 0;
+  ASSERT_TRUE(getAlignmentJobSize(p, 0, &size));
+  clearJob(p);
+  int n = 42;
+  EXPECT_FALSE(getAlignmentJobCount(p, &n));
+  EXPECT_EQ(n, 42);
+  char buffer[1];
+  EXPECT_FALSE(copyAlignmentJobParam(p, buffer, size));
+  EXPECT_TRUE(copyAlignmentJobParam(p, buffer, 0));
+}
+
+TEST_F(HostRoundTrip, InitMayComeAfterTheJobs) {
+  addJob(p, example("poster_two_pages.ini").c_str());
+  EXPECT_TRUE(init(p, 0, 5, 5, false, 1600, -1, 0, 0));
+  EXPECT_EQ(count(), 1);
+}
