@@ -1,9 +1,9 @@
-// The error step of the INI section accessors that parameter classes call
-// (IniSectionDataEx): on any failure, log one line naming the key (and the
-// value being set) at severity 13, then raise a fresh unitCmnException whose
-// comment is the caught exception's text, so the parameter class sees the
-// underlying reason ("invalid stoi argument", ...) rather than a nested
-// four-line message.
+// The error step of the INI accessors that parameter classes call (the
+// IniSectionDataEx values, the sections of AbIniParam): on any failure, log
+// one line naming the key or section at severity 13, then raise a fresh
+// unitCmnException whose comment is the caught exception's text, so the
+// parameter class sees the underlying reason ("invalid stoi argument", ...)
+// rather than a nested four-line message.
 #pragma once
 
 #include <string>

@@ -176,6 +176,7 @@ bool ParamIoINI::getSectionData(const std::string& name, IniSectionData* out) co
 }
 
 void ParamIoINI::setSectionData(const std::string& name, const IniSectionData& data) {
+  Lock hold(lock_);
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     // insert_or_assign keeps an existing section's place in sectionOrder.
     if (sections.insert_or_assign(name, data).second) sectionOrder.push_back(name);
