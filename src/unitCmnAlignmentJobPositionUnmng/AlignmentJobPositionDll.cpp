@@ -41,7 +41,7 @@ void AlignmentJobPositionDll::addJob(const char* jobText) {
     auto job = std::make_unique<JobParam>();
     // A text that cannot be read still makes a job: the reader has logged
     // why, and the host keeps one job per text it handed in.
-    job->readParamData(jobText);
+    if (job->readParamData(jobText)) job->checkValues();
     jobs.push_back(std::move(job));
   });
 }

@@ -152,6 +152,27 @@ std::string JobParam::binaryUnitSectionName(const std::string& compositeID, int 
   return std::string("Bin") + name;
 }
 
+template <class Record>
+int JobParam::checkSection(const std::string& name) const {
+  return unitCmnGuard::runOrLog(UNITCMN_SITE, 0, [&] {
+    IniSectionDataEx section;
+    if (!paramIo.sectionExist(name) || !getSectionData(name, &section)) return 0;
+    return Record::table().checkValues(section, name);
+  });
+}
+
+int JobParam::checkValues() const {
+  int bad = checkSection<JobSection>(kJob) + checkSection<PrintSection>("Print") +
+            checkSection<CompositeSection>("Composite") + checkSection<SpoolSection>("Spool") +
+            checkSection<VariableSection>("Variable") +
+            checkSection<InkPredictSection>("InkPredict");
+  for (const auto& name : sectionsContaining("Feed")) bad += checkSection<FeedSection>(name);
+  for (const auto& name : sectionsContaining("Layer")) bad += checkSection<LayerSection>(name);
+  for (const auto& name : sectionsContaining("Arrange")) bad += checkSection<ArrangeSection>(name);
+  for (const auto& name : sectionsContaining("Bin")) bad += checkSection<BinaryUnitSection>(name);
+  return bad;
+}
+
 void JobParam::toText(std::string& out) const {
   out = unitCmnGuard::run(UNITCMN_SITE, [&] { return paramIo.toString(); });
 }

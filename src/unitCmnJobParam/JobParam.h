@@ -72,6 +72,12 @@ class JobParam : public AbIniParam {
   static std::string binaryUnitSectionName(const std::string& compositeID, int page, int tile1,
                                            int tile2, int copy, int row);
 
+  // Reads every value of every known section and logs each one that does
+  // not convert, naming its section and key, so a bad job file is reported
+  // when it is added rather than midway through an arrangement. Answers the
+  // number of bad values; never throws.
+  int checkValues() const;
+
   // The whole job as INI text, "[name]" then "key=value" lines.
   void toText(std::string& out) const;
 
@@ -82,6 +88,8 @@ class JobParam : public AbIniParam {
   bool getRecord(const std::string& name, Record& out) const;
   template <class Record>
   void setRecord(const std::string& name, const Record& in);
+  template <class Record>
+  int checkSection(const std::string& name) const;
   template <class Record>
   void getFamily(const char* word, std::map<std::string, Record>& out) const;
 

@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobParam/FieldCodec.h"
+#include "unitCmnParamIo/IniParamGuard.h"
 
 template <class Record>
 class SectionTable {
@@ -57,6 +59,24 @@ class SectionTable {
   // Writes every key in table order; keys the record does not know stay.
   void write(IniSectionDataEx& section, const Record& record) const {
     for (const auto& f : fields_) f.write_(section, f.key_, record);
+  }
+
+  // Reads every key the section has, one by one, logging each value that
+  // does not convert with the section and key named. Answers the number of
+  // such values; never throws.
+  int checkValues(const IniSectionDataEx& section, const std::string& sectionName) const {
+    int bad = 0;
+    for (const auto& f : fields_) {
+      if (!section.hasKey(f.key_)) continue;
+      const std::string where = "job file section " + sectionName + ", key " + f.key_ +
+                                ": the value does not convert";
+      bad += unitCmnGuard::runOrLog(UNITCMN_SITE, 1, [&] {
+        Record scratch;
+        IniParamGuard::run(UNITCMN_SITE, where, [&] { f.read_(section, f.key_, scratch); });
+        return 0;
+      });
+    }
+    return bad;
   }
 
   // Sets every field to 0, false or empty (not to the record's defaults).

@@ -116,3 +116,14 @@ TEST_F(HostRoundTrip, InitMayComeAfterTheJobs) {
   EXPECT_TRUE(init(p, 0, 5, 5, false, 1600, -1, 0, 0));
   EXPECT_EQ(count(), 1);
 }
+
+TEST_F(HostRoundTrip, ValuesThatDoNotConvertAreReportedWithSectionAndKey) {
+  addJob(p, "[Job]\nJobID=\"J\"\nParamVersion=\"1.17\"\n[Print]\nmediaCut=yes\n"
+            "[Composite]\npages=abc\nscale=100.000000,50.000000\n");
+  EXPECT_EQ(count(), 1);
+  EXPECT_TRUE(log.contains(13, "job file section Print, key mediaCut: the value does not convert"));
+  EXPECT_TRUE(log.contains(13, "Comment :It is not a Boolean value."));
+  EXPECT_TRUE(log.contains(13, "job file section Composite, key pages"));
+  EXPECT_TRUE(log.contains(13, "Comment :invalid stoi argument"));
+  EXPECT_NE(textOf(0).find("mediaCut=yes\n"), std::string::npos);  // carried as written
+}

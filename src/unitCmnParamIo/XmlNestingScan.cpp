@@ -1,0 +1,163 @@
+#include "unitCmnParamIo/XmlNestingScan.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+// The character classes of RapidXML 1.13, so that a tag ends here exactly
+// where it ends there.
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Element names: anything but whitespace, '/', '>', '?' and NUL (which the
+// scanner also answers past the end of the text).
+bool isNameChar(char c) {
+  return c != '\0' && !isSpace(c) && c != '/' && c != '>' && c != '?';
+}
+
+// Attribute names: additionally neither '<', '=' nor '!'.
+bool isAttributeNameChar(char c) {
+  return isNameChar(c) && c != '<' && c != '=' && c != '!';
+}
+
+class Scanner {
+ public:
+  Scanner(const char* text, size_t size, size_t limit)
+      : text_(text, size), limit_(limit) {}
+
+  size_t run() {
+    while (pos_ < text_.size() && maxDepth_ <= limit_) {
+      const size_t open = text_.find('<', pos_);
+      if (open == std::string_view::npos) break;
+      pos_ = open + 1;
+      if (!markup()) break;
+    }
+    return maxDepth_ > limit_ ? limit_ + 1 : maxDepth_;
+  }
+
+ private:
+  char at(size_t i) const { return i < text_.size() ? text_[i] : '\0'; }
+  bool startsWith(size_t i, std::string_view word) const {
+    return text_.compare(i, word.size(), word) == 0;
+  }
+  void skipSpace() {
+    while (isSpace(at(pos_))) ++pos_;
+  }
+  // Moves past the next occurrence of marker; false (the text ends inside
+  // the construct, an error for RapidXML) when there is none.
+  bool skipPast(std::string_view marker) {
+    const size_t found = text_.find(marker, pos_);
+    if (found == std::string_view::npos) return false;
+    pos_ = found + marker.size();
+    return true;
+  }
+
+  // One construct starting after its '<'. False where RapidXML would stop
+  // with an error, which ends the scan.
+  bool markup() {
+    switch (at(pos_)) {
+      case '?':  // declaration or processing instruction: up to "?>"
+        ++pos_;
+        return skipPast("?>");
+      case '!':
+        return bang();
+      case '/':
+        return endTag();
+      default:
+        return startTag();
+    }
+  }
+
+  bool bang() {
+    if (startsWith(pos_, "!--")) {
+      pos_ += 3;
+      return skipPast("-->");
+    }
+    if (startsWith(pos_, "![CDATA[")) {
+      pos_ += 8;
+      return skipPast("]]>");
+    }
+    if (startsWith(pos_, "!DOCTYPE") && isSpace(at(pos_ + 8))) {
+      pos_ += 9;
+      return doctype();
+    }
+    ++pos_;  // any other "<!...>" is skipped up to the first '>'
+    return skipPast(">");
+  }
+
+  // Up to the first '>' outside brackets; brackets nest (the internal
+  // subset), with no regard to quotes, as RapidXML reads them.
+  bool doctype() {
+    size_t brackets = 0;
+    for (; pos_ < text_.size(); ++pos_) {
+      const char c = text_[pos_];
+      if (c == '[') {
+        ++brackets;
+      } else if (c == ']' && brackets > 0) {
+        --brackets;
+      } else if (c == '>' && brackets == 0) {
+        ++pos_;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  bool endTag() {
+    ++pos_;
+    while (isNameChar(at(pos_))) ++pos_;
+    skipSpace();
+    if (at(pos_) != '>') return false;
+    ++pos_;
+    if (depth_ > 0) --depth_;
+    return true;
+  }
+
+  // Name, attributes (each name, '=', a quoted value that may hold '>'),
+  // then '>' opens a level and "/>" does not.
+  bool startTag() {
+    const size_t name = pos_;
+    while (isNameChar(at(pos_))) ++pos_;
+    if (pos_ == name) return false;
+    skipSpace();
+    while (isAttributeNameChar(at(pos_))) {
+      while (isAttributeNameChar(at(pos_))) ++pos_;
+      skipSpace();
+      if (at(pos_) != '=') return false;
+      ++pos_;
+      skipSpace();
+      const char quote = at(pos_);
+      if (quote != '"' && quote != '\'') return false;
+      ++pos_;
+      const size_t close = text_.find(quote, pos_);
+      if (close == std::string_view::npos) return false;
+      pos_ = close + 1;
+      skipSpace();
+    }
+    if (at(pos_) == '>') {
+      ++pos_;
+      if (++depth_ > maxDepth_) maxDepth_ = depth_;
+      return true;
+    }
+    if (at(pos_) == '/' && at(pos_ + 1) == '>') {
+      pos_ += 2;
+      return true;
+    }
+    return false;
+  }
+
+  std::string_view text_;
+  size_t limit_;
+  size_t pos_ = 0;
+  size_t depth_ = 0;
+  size_t maxDepth_ = 0;
+};
+
+}  // namespace
+
+size_t XmlNestingScan::maxDepth(const char* text, size_t size, size_t limit) {
+  // RapidXML reads a zero-terminated text: it ends at the first NUL.
+  const void* nul = std::memchr(text, '\0', size);
+  if (nul) size = static_cast<size_t>(static_cast<const char*>(nul) - text);
+  return Scanner(text, size, limit).run();
+}
