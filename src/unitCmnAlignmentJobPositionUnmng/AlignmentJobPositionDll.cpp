@@ -57,11 +57,17 @@ void AlignmentJobPositionDll::disposeInstance() {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] { delete this; });
 }
 
-bool AlignmentJobPositionDll::alignmentJobPositionExec(double*, double*, double*, double*,
-                                                       double) {
+bool AlignmentJobPositionDll::alignmentJobPositionExec(double* x, double* y, double* width,
+                                                       double* height, double positionOffset) {
   return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
+    if (!coordinator) coordinator = std::make_unique<AlignmentJobPosition>();
     if (jobCount() == 0) return false;
-    notAvailable(UNITCMN_SITE);
+    const auto rect = coordinator->AlignmentJobPositionExec(compositeData(positionOffset));
+    if (x != nullptr) *x = rect.x;
+    if (y != nullptr) *y = rect.y;
+    if (width != nullptr) *width = rect.width;
+    if (height != nullptr) *height = rect.height;
+    return true;
   });
 }
 
@@ -102,13 +108,12 @@ bool AlignmentJobPositionDll::alignmentTilingPositionExec(bool, double, bool, bo
 
 void AlignmentJobPositionDll::addDeviceFunctionParam(const char* xmlText) {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {
-    if (xmlText == nullptr) return;
-    notAvailable(UNITCMN_SITE);
+    if (xmlText != nullptr) deviceFunctionParam.readParamData(xmlText);
   });
 }
 
 void AlignmentJobPositionDll::clearDeviceFunctionParam() {
-  ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {});
+  ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] { deviceFunctionParam.initParam(); });
 }
 
 bool AlignmentJobPositionDll::alignmentXYSlitterPositionExec(bool, double, double, double,
@@ -136,7 +141,9 @@ bool AlignmentJobPositionDll::alignmentJigPositionExec(const char*, const char*)
 void AlignmentJobPositionDll::InitOptiScoutCutConditionParam(const char* xmlText) {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {
     if (xmlText == nullptr) return;
-    notAvailable(UNITCMN_SITE);
+    auto param = std::make_unique<OptiScoutCutConditionParam>();
+    param->readParamData(xmlText);
+    optiScoutParam = std::move(param);
   });
 }
 
@@ -152,6 +159,22 @@ bool AlignmentJobPositionDll::alignmentGroupingJobPositionExec() {
     if (jobCount() == 0) return false;
     notAvailable(UNITCMN_SITE);
   });
+}
+
+CompositeArrangerData AlignmentJobPositionDll::compositeData(double positionOffset) const {
+  CompositeArrangerData data;
+  for (const auto& job : jobs) data.jobs.push_back(job.get());
+  data.arrangeKind = arrangeKind;
+  data.duplicateMarginScan = duplicateMarginScan;
+  data.duplicateMarginFeed = duplicateMarginFeed;
+  data.positionOffset = positionOffset;
+  data.centerInScan = centerInScan;
+  data.printableWidth = printableWidth;
+  data.printableLength = printableLength;
+  data.twinRollWidth1 = twinRollWidth1;
+  data.twinRollWidth2 = twinRollWidth2;
+  data.optiScoutParam = optiScoutParam.get();
+  return data;
 }
 
 int AlignmentJobPositionDll::jobCount() const { return static_cast<int>(jobs.size()); }

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
 #include "unitCmnJobParam/JobParam.h"
+#include "unitCmnParams/DeviceFunctionParam.h"
+#include "unitCmnParams/OptiScoutCutConditionParam.h"
 
 class AlignmentJobPositionDll final {
  public:
@@ -54,11 +57,14 @@ class AlignmentJobPositionDll final {
   double twin2() const { return twinRollWidth2; }
   const std::string& keptJobText() const { return serializedJobText; }
   const std::vector<std::unique_ptr<JobParam>>& jobList() const { return jobs; }
+  const DeviceFunctionParam& deviceFunction() const { return deviceFunctionParam; }
+  const OptiScoutCutConditionParam* optiScout() const { return optiScoutParam.get(); }
 
  private:
   ~AlignmentJobPositionDll() = default;  // only disposeInstance destroys
 
   int jobCount() const;
+  CompositeArrangerData compositeData(double positionOffset) const;
 
   int32_t arrangeKind = 0;
   double duplicateMarginScan = 0.0;  // mm, gap across the media
@@ -70,4 +76,7 @@ class AlignmentJobPositionDll final {
   double twinRollWidth2 = 0.0;   // mm, width of the first roll
   std::vector<std::unique_ptr<JobParam>> jobs;  // in the order added
   std::string serializedJobText;  // text of the last getAlignmentJobSize
+  std::unique_ptr<AlignmentJobPosition> coordinator;  // made by the first execution
+  DeviceFunctionParam deviceFunctionParam;
+  std::unique_ptr<OptiScoutCutConditionParam> optiScoutParam;
 };

@@ -144,6 +144,10 @@ void JobParam::setBinaryUnitSection(const std::string& compositeID, int page, in
   setRecord(binaryUnitSectionName(compositeID, page, tile1, tile2, copy, row), in);
 }
 
+void JobParam::setBinaryUnitSection(const std::string& sectionName, const BinaryUnitSection& in) {
+  setRecord(sectionName, in);
+}
+
 std::string JobParam::binaryUnitSectionName(const std::string& compositeID, int page, int tile1,
                                             int tile2, int copy, int row) {
   char name[260];

@@ -67,6 +67,9 @@ class JobParam : public AbIniParam {
                             int tile2, int copy, BinaryUnitSection& out) const;
   void setBinaryUnitSection(const std::string& compositeID, int page, int row, int tile1,
                             int tile2, int copy, const BinaryUnitSection& in);
+  // The same by the section's name, for units whose name does not follow
+  // from their fields.
+  void setBinaryUnitSection(const std::string& sectionName, const BinaryUnitSection& in);
   // "Bin" + "%s_P%04d_T%03d-%03d_C%04d_V%04d" of (compositeID, page, tile1,
   // tile2, copy, row), cut to 259 characters.
   static std::string binaryUnitSectionName(const std::string& compositeID, int page, int tile1,

@@ -140,7 +140,10 @@ class Scanner {
       return true;
     }
     if (at(pos_) == '/' && at(pos_ + 1) == '>') {
+      // An empty element opens nothing, but it is a level of the tree: the
+      // depth counted is the depth of the definitions it becomes.
       pos_ += 2;
+      if (depth_ + 1 > maxDepth_) maxDepth_ = depth_ + 1;
       return true;
     }
     return false;

@@ -15,7 +15,9 @@
 
 class XmlNestingScan {
  public:
-  // Deepest element nesting found in text[0, size), stopping at the first
+  // Deepest element nesting found in text[0, size) (the number of element
+  // levels from a top-level element down to the deepest one, an empty
+  // element included), stopping at the first
   // NUL (where RapidXML stops too). The scan ends early once the depth
   // exceeds limit, answering limit + 1.
   static size_t maxDepth(const char* text, size_t size, size_t limit);

@@ -20,7 +20,9 @@
 // by value is a container element whose children its own table describes
 // ({"CodeSize", &Model::codeSize, CodeSize::table()}). Field::orElse gives
 // a field a second way to be read from older elements when none of its own
-// is present.
+// is present. Field::group places more fields of the same record below a
+// container, from a table of their own; Field::owned holds an optional
+// polymorphic object whose kind a code element chooses (XmlKindTable).
 //
 // Reading keeps the field (its default after reset) when its element is
 // missing and answers how many elements it found; a value that does not
@@ -29,12 +31,19 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "unitCmnParamIo/ParamIoXML.h"
 #include "unitCmnParams/XmlDefineRange.h"
 #include "unitCmnParams/XmlListCodec.h"
+
+template <class Base>
+class XmlKindTable;
 
 template <class Record>
 class XmlFieldTable {
@@ -52,7 +61,8 @@ class XmlFieldTable {
     template <class Item>
     Field(const char* path, std::vector<Item> Record::*member, const char* item,
           const XmlFieldTable<Item>& itemTable);
-
+    // A record held by value: its container element, then the elements of
+    // its own table below it. The table must outlive this one.
     template <class Sub>
     Field(const char* path, Sub Record::*member, const XmlFieldTable<Sub>& subTable);
 
@@ -67,6 +77,19 @@ class XmlFieldTable {
     // fallback reads the record instead (from elements of older files) and
     // its count is the field's. Reset and write are the field's own.
     static Field orElse(Field field, Reader fallback);
+
+    // Further elements of this same record, described by a table of their
+    // own, below a container element: one description serves a record's
+    // fields wherever they are nested. The table must outlive this one.
+    static Field group(const char* path, const XmlFieldTable<Record>& table);
+    // An optional polymorphic object held through Owner (unique_ptr-like:
+    // element_type, get(), reset(pointer)): a container element holding
+    // the object's kind code and fields as the kind table describes them
+    // (XmlKindTable below); written empty and read as no object when there
+    // is none. The kind table must outlive this one.
+    template <class Owner>
+    static Field owned(const char* path, Owner Record::*member,
+                       const XmlKindTable<typename Owner::element_type>& kinds);
 
    private:
     Field() = default;
@@ -209,4 +232,124 @@ typename XmlFieldTable<Record>::Field XmlFieldTable<Record>::Field::orElse(Field
     return found > 0 ? found : fallback(range, base, r);
   };
   return field;
+}
+
+template <class Record>
+typename XmlFieldTable<Record>::Field XmlFieldTable<Record>::Field::group(
+    const char* path, const XmlFieldTable<Record>& table) {
+  Field f;
+  f.reset_ = [&table](Record& r) { table.reset(r); };
+  f.read_ = [path, &table](const XmlDefineRange& range, const std::string& base, Record& r) {
+    const std::string containerPath = base + "." + path;
+    const int own = range.find(containerPath) != nullptr ? 1 : 0;
+    return own + table.read(range, containerPath, r);
+  };
+  f.write_ = [path, &table](ParamIoXML& io, const std::string& base, const Record& r) {
+    const std::string containerPath = base + "." + path;
+    io.addDefine(containerPath);
+    table.write(io, containerPath, r);
+  };
+  return f;
+}
+
+// The kinds of a polymorphic object held through its base class, told
+// apart by a code element inside the object's container. Each kind names
+// its code and the table of the fields its own class adds; the fields all
+// kinds share come from the base class's table:
+//
+//   static const XmlKindTable<Shape> kinds{
+//       "ShapeType", Shape::table(),
+//       {{0, Circle::table()}, {1, Square::table()}}};
+//
+// Reading builds the kind whose code the file holds and fills it (no
+// object for a missing code or one no kind has); writing writes the code
+// of the held object's exact class, the shared fields, then the kind's
+// own. Writing an object of a class no kind names raises.
+template <class Base>
+class XmlKindTable {
+ public:
+  class Kind {
+   public:
+    template <class Derived>
+    Kind(int code, const XmlFieldTable<Derived>& table)
+        : code_(code),
+          make_([] { return std::unique_ptr<Base>(new Derived()); }),
+          holds_([](const Base& object) { return typeid(object) == typeid(Derived); }),
+          read_([&table](const XmlDefineRange& range, const std::string& base, Base& object) {
+            return table.read(range, base, static_cast<Derived&>(object));
+          }),
+          write_([&table](ParamIoXML& io, const std::string& base, const Base& object) {
+            table.write(io, base, static_cast<const Derived&>(object));
+          }) {}
+
+   private:
+    friend class XmlKindTable;
+    int code_;
+    std::function<std::unique_ptr<Base>()> make_;
+    std::function<bool(const Base&)> holds_;
+    std::function<int(const XmlDefineRange&, const std::string&, Base&)> read_;
+    std::function<void(ParamIoXML&, const std::string&, const Base&)> write_;
+  };
+
+  XmlKindTable(const char* codePath, const XmlFieldTable<Base>& shared,
+               std::initializer_list<Kind> kinds)
+      : codePath_(codePath), shared_(shared), kinds_(kinds) {}
+
+  // The object described below base, or null; found grows by the number
+  // of elements read. A code that does not convert raises.
+  std::unique_ptr<Base> read(const XmlDefineRange& range, const std::string& base,
+                             int& found) const {
+    const IoXmlDefine* codeDefine = range.find(base + "." + codePath_);
+    if (codeDefine == nullptr) return nullptr;
+    int code = 0;
+    codeDefine->getValue(code);
+    ++found;
+    for (const Kind& kind : kinds_) {
+      if (kind.code_ != code) continue;
+      std::unique_ptr<Base> object = kind.make_();
+      found += shared_.read(range, base, *object);
+      found += kind.read_(range, base, *object);
+      return object;
+    }
+    return nullptr;
+  }
+
+  void write(ParamIoXML& io, const std::string& base, const Base& object) const {
+    for (const Kind& kind : kinds_) {
+      if (!kind.holds_(object)) continue;
+      io.addDefine(base + "." + codePath_, kind.code_);
+      shared_.write(io, base, object);
+      kind.write_(io, base, object);
+      return;
+    }
+    throw std::invalid_argument(std::string("no kind of ") + codePath_ +
+                                " describes the object to write");
+  }
+
+ private:
+  const char* codePath_;
+  const XmlFieldTable<Base>& shared_;
+  std::vector<Kind> kinds_;
+};
+
+template <class Record>
+template <class Owner>
+typename XmlFieldTable<Record>::Field XmlFieldTable<Record>::Field::owned(
+    const char* path, Owner Record::*member,
+    const XmlKindTable<typename Owner::element_type>& kinds) {
+  Field f;
+  f.reset_ = [member](Record& r) { (r.*member).reset(); };
+  f.read_ = [path, member, &kinds](const XmlDefineRange& range, const std::string& base,
+                                   Record& r) {
+    const std::string containerPath = base + "." + path;
+    int found = range.find(containerPath) != nullptr ? 1 : 0;
+    (r.*member).reset(kinds.read(range, containerPath, found).release());
+    return found;
+  };
+  f.write_ = [path, member, &kinds](ParamIoXML& io, const std::string& base, const Record& r) {
+    const std::string containerPath = base + "." + path;
+    io.addDefine(containerPath);
+    if (const auto* object = (r.*member).get()) kinds.write(io, containerPath, *object);
+  };
+  return f;
 }

@@ -1,0 +1,19 @@
+// The minimum-size family: entries, tallest first, packed towards the
+// top-left corner by the corner-point placement. The kinds differ in the
+// rotation step before placement and in whether placement may turn an
+// entry.
+#pragma once
+
+#include <vector>
+
+#include "unitCmnAlignmentJobPosition/AbCompositeArranger.h"
+
+class CornerPointCompositeArranger : public AbCompositeArranger {
+ public:
+  specialityType::RectDouble arrange(CompositeArrangerData data) override;
+
+ protected:
+  virtual std::vector<ArrangeEntry> rotationStep(const std::vector<ArrangeEntry>& entries,
+                                                 const specialityType::DimDouble& area) const = 0;
+  virtual bool turnsDuringPlacement() const { return false; }
+};

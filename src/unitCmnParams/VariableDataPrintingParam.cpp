@@ -1,0 +1,159 @@
+#include "unitCmnParams/VariableDataPrintingParam.h"
+
+#include <boost/filesystem/path.hpp>
+
+#include "unitCmnExceptions/KvnCmnLog.h"
+#include "unitCmnExceptions/unitCmnGuard.h"
+#include "unitCmnLib/TypeConvert.h"
+#include "unitCmnParams/XmlDefineRange.h"
+#include "unitCmnParams/XmlFieldTable.h"
+
+namespace {
+
+using P = VariableDataPrintingParam;
+
+// Versions at which the file gained something.
+constexpr const char* kImageFilesVersion = "1.01";
+constexpr const char* kFontExVersion = "1.02";
+
+// Every element below the root in file order (the version aside), with its
+// field and default.
+const XmlFieldTable<P>& table() {
+  static const XmlFieldTable<P> t{
+      {"VariableTemplate", &P::variableTemplate, ""},
+      {"DetaFilePath", &P::detaFilePath, ""},
+      {"ImageFileInfos", &P::imageFileInfos, "ImageFileInfo", ImageFileInfo::table()},
+      {"Delimiter", &P::delimiter, ""},
+      {"ColumnSettingInfos", &P::columnSettingInfos, "ColumnSettingInfo",
+       ColumnSettingInfo::table()},
+      {"RowSettingInfos", &P::rowSettingInfos, "RowSettingInfo", RowSettingInfo::table()},
+  };
+  return t;
+}
+
+bool isBelow(const std::string& version, const char* threshold) {
+  return TypeConvert::toFloat(version) < TypeConvert::toFloat(threshold);
+}
+
+// A relative path is taken relative to the folder of `beside` (a file);
+// an absolute one, or one with no folder to lean on, stays as it is.
+std::string besideFile(const std::string& path, const std::string& beside) {
+  const boost::filesystem::path p(path);
+  const boost::filesystem::path folder = boost::filesystem::path(beside).parent_path();
+  if (p.is_absolute() || folder.empty()) return path;
+  return (folder / p).string();
+}
+
+bool isImage(const VDPObjectSettingInfo* object) {
+  return dynamic_cast<const VDPImageSetting*>(object) != nullptr;
+}
+
+void clearFontExOf(VDPObjectSettingInfo* object) {
+  if (auto* text = dynamic_cast<VDPTextSetting*>(object)) text->font.fontEx = false;
+  if (auto* number = dynamic_cast<VDPNumberSetting*>(object)) number->text.font.fontEx = false;
+}
+
+}  // namespace
+
+VariableDataPrintingParam::VariableDataPrintingParam() {
+  currentVersion = kCurrentVersion;
+  VariableDataPrintingParam::initParam();
+}
+
+void VariableDataPrintingParam::initParam() {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    AbXmlParam::initParam();
+    table().reset(*this);
+    paramIoCSV = ParamIoCSV();
+  });
+}
+
+void VariableDataPrintingParam::versionUp() {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    if (!versionIsBelowCurrent()) return;
+    if (isBelow(paramVersion, kImageFilesVersion)) collectImageFiles();
+    if (isBelow(paramVersion, kFontExVersion)) clearFontEx();
+    paramVersion = currentVersion;
+  });
+}
+
+bool VariableDataPrintingParam::setParamToIo() {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    paramIo.addDefine(kRoot);
+    paramIo.addDefine(std::string(kRoot) + ".ParamVersion", paramVersion);
+    table().write(paramIo, kRoot, *this);
+    return true;
+  });
+}
+
+bool VariableDataPrintingParam::getParamFromIo() {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    const XmlDefineRange range(paramIo.getDefines());
+    if (const IoXmlDefine* version = range.find(std::string(kRoot) + ".ParamVersion"))
+      version->getValue(paramVersion);
+    table().read(range, kRoot, *this);
+    return range.find(std::string(kRoot) + ".DetaFilePath") != nullptr;
+  });
+}
+
+void VariableDataPrintingParam::collectImageFiles() {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    if (detaFilePath.empty()) return;
+    // Read from text the parameters have no folder: the path is used as
+    // written. Read from a file, a relative path lies beside that file.
+    const std::string dataPath = besideFile(detaFilePath, filePath);
+    if (!paramIoCSV.readFile(dataPath)) {
+      // The values read stay usable; only the image list stays as it is.
+      KvnCmnLog::logError(UNITCMN_SITE,
+                          "VariableDataPrintingParam data file not readable: " + dataPath);
+      return;
+    }
+    if (paramIoCSV.rowCount() == 0) return;
+    const ParamIoCSV::Row& header = paramIoCSV.rows().front();
+
+    auto columnObject = [this](const std::string& name) -> const VDPObjectSettingInfo* {
+      for (const ColumnSettingInfo& column : columnSettingInfos)
+        if (column.column.columnName == name) return column.objectSettingInfo.get();
+      return nullptr;
+    };
+    auto known = [this](const std::string& key, const std::string& path) {
+      for (const ImageFileInfo& image : imageFileInfos)
+        if (image.key == key || image.imagePath == path) return true;
+      return false;
+    };
+
+    for (const RowSettingInfo& row : rowSettingInfos) {
+      if (row.rowNumber < 0) continue;
+      const size_t dataRow = static_cast<size_t>(row.rowNumber) + 1;
+      if (dataRow >= paramIoCSV.rowCount()) continue;
+      for (const CellSettingInfo& cell : row.cellSettingInfos) {
+        // A cell without an object of its own draws what its column draws.
+        const VDPObjectSettingInfo* object = cell.objectSettingInfo
+                                                 ? cell.objectSettingInfo.get()
+                                                 : columnObject(cell.column.columnName);
+        if (!isImage(object)) continue;
+        size_t column = 0;
+        while (column < header.size() && header[column] != cell.column.columnName) ++column;
+        if (column == header.size()) continue;
+        std::string value;
+        paramIoCSV.getCell(dataRow, column, value);
+        if (value.empty()) continue;
+        const std::string imagePath = besideFile(value, dataPath);
+        if (known(value, imagePath)) continue;
+        ImageFileInfo image;
+        image.key = value;
+        image.imagePath = imagePath;
+        imageFileInfos.push_back(image);
+      }
+    }
+  });
+}
+
+void VariableDataPrintingParam::clearFontEx() {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    for (ColumnSettingInfo& column : columnSettingInfos)
+      clearFontExOf(column.objectSettingInfo.get());
+    for (RowSettingInfo& row : rowSettingInfos)
+      for (CellSettingInfo& cell : row.cellSettingInfos) clearFontExOf(cell.objectSettingInfo.get());
+  });
+}

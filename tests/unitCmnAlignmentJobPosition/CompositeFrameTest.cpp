@@ -1,0 +1,261 @@
+// The shared frame of the composite arrangers: printable area, entries,
+// re-run check, write-back and result rectangle, on real job texts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ArrangeTestJobs.h"
+#include "support/LogCapture.h"
+#include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
+#include "unitCmnAlignmentJobPosition/SequentialCompositeArranger.h"
+#include "unitCmnExceptions/unitCmnException.h"
+#include "unitCmnParams/OptiScoutCutConditionParam.h"
+
+namespace {
+
+std::string printWith(const std::string& lines) {
+  return "[Job]\nJobID=\"P\"\n[Print]\n" + lines + "[Composite]\nscale=10,10\n";
+}
+
+specialityType::DimDouble areaFor(const std::string& printLines, double width, double length,
+                                  const OptiScoutCutConditionParam* code = nullptr,
+                                  SequentialCompositeArranger* arranger = nullptr) {
+  TestJobs jobs;
+  jobs.add(printWith(printLines));
+  auto data = jobs.data(0, width, length);
+  data.optiScoutParam = code;
+  SequentialCompositeArranger local;
+  return (arranger ? *arranger : local).getPrintableArea(data);
+}
+
+}  // namespace
+
+TEST(PrintableArea, UnlimitedLengthStaysAndNegativeWidthBecomesZero) {
+  const auto area = areaFor("registerMarkShape=0\n", -20, -1);
+  EXPECT_EQ(area.width, 0.0);
+  EXPECT_EQ(area.height, -1.0);
+  EXPECT_EQ(areaFor("registerMarkShape=0\n", 100, -30).height, 0.0);
+}
+
+TEST(PrintableArea, MarksAroundTheLayout) {
+  const std::string marks = "registerMarkSize=10\nregisterMarkTarget=0\nregisterMarkOffset=2\n";
+  // Shape 5 with fill-around: 2 x 10 + 2 x 2 + 5 from each direction.
+  auto area = areaFor("registerMarkShape=5\nregisterMarkFillAround=true\n" + marks, 1000, 500);
+  EXPECT_DOUBLE_EQ(area.width, 1000 - 29.0);
+  EXPECT_DOUBLE_EQ(area.height, 500 - 29.0);
+  // Shape 1 with fill-around: the mark twice per side.
+  area = areaFor("registerMarkShape=1\nregisterMarkFillAround=true\n" + marks, 1000, -1);
+  EXPECT_DOUBLE_EQ(area.width, 1000 - 44.0);
+  EXPECT_EQ(area.height, -1.0);
+  // Marks around each entry of shape 3 share one mark size.
+  area = areaFor("registerMarkShape=3\nregisterMarkSize=10\nregisterMarkTarget=1\n", 1000, 500);
+  EXPECT_DOUBLE_EQ(area.width, 990.0);
+  EXPECT_DOUBLE_EQ(area.height, 490.0);
+}
+
+TEST(PrintableArea, OptiScoutCodeStripOnEachSide) {
+  struct Case {
+    const char* position;
+    double width, length;
+    bool right, bottom;
+  };
+  // Code 8 high at offset 4: a strip of 12 mm.
+  const Case cases[] = {{"LeftTop", 988, 500, false, false},
+                        {"RightBottom", 988, 500, true, false},
+                        {"TopLeft", 1000, 488, false, false},
+                        {"BottomRight", 1000, 488, false, true}};
+  for (const Case& c : cases) {
+    OptiScoutCutConditionParam code;
+    ASSERT_TRUE(code.readParamData(
+        "<OptiScoutCutCondition><ParamVersion>1.00</ParamVersion><CodeInfoModel>"
+        "<CodeSize><Width>40</Width><Height>8</Height></CodeSize>"
+        "<CodeOffset><X>4</X><Y>0</Y></CodeOffset><CodePrintPosition><" +
+        std::string(c.position) + ">true</" + c.position +
+        "></CodePrintPosition></CodeInfoModel></OptiScoutCutCondition>"));
+    SequentialCompositeArranger arranger;
+    const auto area =
+        areaFor("registerMarkShape=0\nisUseOptiScoutCutCondition=true\n", 1000, 500, &code, &arranger);
+    EXPECT_DOUBLE_EQ(area.width, c.width) << c.position;
+    EXPECT_DOUBLE_EQ(area.height, c.length) << c.position;
+    EXPECT_EQ(arranger.getCodeMargin(), 12.0);
+    EXPECT_EQ(arranger.getCodeRight(), c.right) << c.position;
+    EXPECT_EQ(arranger.getCodeBottom(), c.bottom) << c.position;
+    // Without the switch in "Print" the strip is ignored.
+    EXPECT_DOUBLE_EQ(areaFor("registerMarkShape=0\n", 1000, 500, &code).width, 1000.0);
+  }
+}
+
+TEST(EntryBuilding, JobsWithoutUnitsGetOnePerPageAndCopy) {
+  TestJobs jobs;
+  jobs.add(jobText("A", 100, 50, "pages=2\nduplicateCount=3\nduplicateScanCount=2\n"));
+  SequentialCompositeArranger arranger;
+  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  ASSERT_EQ(entries.size(), 6u);
+  EXPECT_EQ(entries[0].StrCompositeKey, "BinA_P0001_T000-000_C0001_V0001");
+  EXPECT_EQ(entries[2].StrCompositeKey, "BinA_P0001_T000-000_C0003_V0002");
+  EXPECT_EQ(entries[5].StrCompositeKey, "BinA_P0002_T000-000_C0003_V0002");
+  EXPECT_EQ(entries[5].OrderNum, 6);
+  EXPECT_EQ(entries[0].MmWidth, 100.0);
+  EXPECT_EQ(entries[0].MmHeight, 50.0);
+}
+
+TEST(EntryBuilding, ExistingUnitsInNameOrderWithAllowances) {
+  TestJobs jobs;
+  jobs.add("[Job]\nJobID=\"J\"\n[Print]\nregisterMarkShape=1\nregisterMarkSize=5\n"
+           "registerMarkTarget=1\nregisterMarkFillAround=true\n"
+           "[Composite]\nscale=110,60\ntrimLeft=5\ntrimRight=5\ntrimTop=5\ntrimBottom=5\n"
+           "printCutline=true\ncutlineWidth=72\nrotate=90\n"
+           "[BinJ_P0001_T000-000_C0002_V0001]\ncopyNumber=2\n"
+           "[BinJ_P0001_T000-000_C0001_V0001]\ncopyNumber=1\n");
+  SequentialCompositeArranger arranger;
+  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].CopyNum, 1);  // sorted by name, not file order
+  // 100 x 50 image, cut line 72 pt = 25.4 mm per side, marks 2Z + 2Z = 20.
+  EXPECT_NEAR(entries[0].MmWidth, 100 + 50.8 + 20, 1e-9);
+  EXPECT_NEAR(entries[0].MmHeight, 50 + 50.8 + 20, 1e-9);
+  EXPECT_NEAR(entries[0].ExtraWidth, 70.8, 1e-9);
+  EXPECT_TRUE(entries[0].KeepExtraHeight);
+  EXPECT_EQ(entries[0].Rotation, 90u);
+}
+
+TEST(EntryBuilding, DeskewGivesTheTurnedBoundingBoxAndNoAutomaticTurn) {
+  TestJobs jobs;
+  jobs.add(jobText("D", 100, 50, "deskew=-90\n"));
+  SequentialCompositeArranger arranger;
+  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  EXPECT_NEAR(entries[0].MmWidth, 50.0, 1e-9);
+  EXPECT_NEAR(entries[0].MmHeight, 100.0, 1e-9);
+  EXPECT_TRUE(entries[0].noRotation());
+}
+
+TEST(EntryBuilding, RefusesAbsurdCountsAndSizesWithTheJobNamed) {
+  TestJobs many;
+  many.add(jobText("Huge", 10, 10, "duplicateCount=2000000000\npages=2000000000\n"));
+  SequentialCompositeArranger arranger;
+  try {
+    arranger.buildArrangeEntries(many.data(0, 1000, -1));
+    FAIL();
+  } catch (const unitCmnException& e) {
+    EXPECT_NE(std::string(e.comment()).find("more than 100000 units"), std::string::npos);
+    EXPECT_NE(std::string(e.comment()).find("job Huge"), std::string::npos);
+  }
+  for (const char* scale : {"nan,10", "inf,10", "0,10", "-5,10"}) {
+    TestJobs bad;
+    bad.add("[Job]\nJobID=\"B\"\n[Composite]\nscale=" + std::string(scale) + "\n");
+    EXPECT_THROW(arranger.buildArrangeEntries(bad.data(0, 1000, -1)), unitCmnException) << scale;
+  }
+}
+
+TEST(WriteBack, SectionsOffsetsAndZOrderWithMarksAroundTheLayout) {
+  TestJobs jobs;
+  JobParam& a = *jobs.add("[Job]\nJobID=\"A\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=10\n"
+                          "registerMarkTarget=0\nregisterMarkOffset=3\nrePrint=true\n"
+                          "[Composite]\nscale=100,50\nduplicateCount=2\n"
+                          "[Arrange1]\narrangeNumber=1\narrangeOrder=\"Kept\"\ncompositeKeys=old\n");
+  JobParam& b = *jobs.add(jobText("B", 80, 40));
+  SequentialCompositeArranger arranger;
+  const auto rect = arranger.arrange(jobs.data(0, 1000, -1, 5, 10));
+
+  // Three entries below each other: Y 0, 60, 120; the area starts after the
+  // mark margin (10 + 3) and the re-print allowance (25).
+  std::map<std::string, BinaryUnitSection> unitsA, unitsB;
+  a.getBinaryUnitSections(unitsA);
+  b.getBinaryUnitSections(unitsB);
+  ASSERT_EQ(unitsA.size(), 2u);
+  ASSERT_EQ(unitsB.size(), 1u);
+  const auto& second = unitsA.at("BinA_P0001_T000-000_C0002_V0002");
+  EXPECT_EQ(second.zOrder, 2);
+  EXPECT_DOUBLE_EQ(second.offset[0], 38.0);
+  EXPECT_DOUBLE_EQ(second.offset[1], 38.0 + 60.0);
+  EXPECT_EQ(unitsB.begin()->second.zOrder, 3);
+  EXPECT_DOUBLE_EQ(unitsB.begin()->second.offset[1], 38.0 + 120.0);
+
+  ArrangeSection sheet;
+  ASSERT_TRUE(a.getArrangeSection(1, sheet));
+  EXPECT_EQ(sheet.arrangePolicy, "Sequential");
+  EXPECT_EQ(sheet.arrangeOrder, "Kept");  // taken from the template
+  EXPECT_EQ(sheet.compositeKeys, (TextList{"BinA_P0001_T000-000_C0001_V0001",
+                                           "BinA_P0001_T000-000_C0002_V0002"}));
+  ASSERT_TRUE(b.getArrangeSection(1, sheet));
+  EXPECT_EQ(sheet.compositeKeys, (TextList{"BinB_P0001_T000-000_C0001_V0001"}));
+
+  CompositeSection composite;
+  b.getCompositeSection(composite);
+  EXPECT_EQ(composite.duplicateMarginScan, 5.0);
+  EXPECT_EQ(composite.duplicateMarginFeed, 10.0);
+  EXPECT_DOUBLE_EQ(rect.height, 160.0);  // 40 + 120
+  EXPECT_DOUBLE_EQ(rect.width, 100.0);
+}
+
+TEST(WriteBack, ATurnedJobHasItsCompositeTurned) {
+  TestJobs jobs;
+  JobParam& job = *jobs.add(jobText("T", 100, 300, "trimTop=1\ntrimLeft=2\ntrimBottom=3\ntrimRight=4\n"));
+  SequentialCompositeArranger arranger;
+  arranger.arrange(jobs.data(0, 400, -1));  // kind 0 lays the upright job on its side
+  CompositeSection composite;
+  job.getCompositeSection(composite);
+  EXPECT_EQ(composite.rotate, 90);
+  EXPECT_EQ(composite.scale, (DoublePair{300, 100}));
+  // Clockwise: the former left edge is now at the top.
+  EXPECT_EQ(composite.trimTop, 2.0);
+  EXPECT_EQ(composite.trimRight, 1.0);
+  EXPECT_EQ(composite.trimBottom, 4.0);
+  EXPECT_EQ(composite.trimLeft, 3.0);
+}
+
+TEST(RegisterMarkRerun, ASecondSheetSwitchesToMarksAroundTheLayout) {
+  TestJobs jobs;
+  JobParam& job = *jobs.add("[Job]\nJobID=\"R\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=5\n"
+                            "registerMarkTarget=1\n[Composite]\nscale=100,100\nduplicateCount=3\n");
+  SequentialCompositeArranger arranger;
+  // Entries are 110 long with their marks: two fit in 250, the third spills.
+  arranger.arrange(jobs.data(0, 500, 250));
+  PrintSection print;
+  job.getPrintSection(print);
+  EXPECT_EQ(print.registerMarkTarget, 0);
+  // Second run: marks around the layout leave 250 - 10 = 240 mm; entries are
+  // 100 long again, so two sheets still, but the entries are bare.
+  std::map<std::string, BinaryUnitSection> units;
+  job.getBinaryUnitSections(units);
+  EXPECT_DOUBLE_EQ(units.at("BinR_P0001_T000-000_C0002_V0002").offset[1], 5.0 + 100.0);
+}
+
+TEST(ArrangedRect, IgnoresLaterSheets) {
+  std::vector<ArrangeEntry> entries(3);
+  entries[0] = ArrangeEntry{};
+  entries[0].X = 10, entries[0].Y = 5, entries[0].MmWidth = 50, entries[0].MmHeight = 20;
+  entries[0].ArrangeNum = 1;
+  entries[1] = entries[0];
+  entries[1].Y = 40;
+  entries[2] = entries[0];
+  entries[2].ArrangeNum = 2;
+  entries[2].MmWidth = 900;
+  const auto rect = AbCompositeArranger::getArrangedRect(entries);
+  EXPECT_EQ(rect.x, 10.0);
+  EXPECT_EQ(rect.y, 5.0);
+  EXPECT_EQ(rect.width, 50.0);
+  EXPECT_EQ(rect.height, 55.0);
+  EXPECT_EQ(AbCompositeArranger::getArrangedRect({}).width, 0.0);
+}
+
+TEST(Coordinator, KindsAndSlots) {
+  LogCapture log;
+  TestJobs jobs;
+  jobs.add(jobText("K", 100, 50));
+  AlignmentJobPosition coordinator;
+  // A grouping kind on a fresh coordinator: nothing arranged.
+  auto rect = coordinator.AlignmentJobPositionExec(jobs.data(13, 1000, -1));
+  EXPECT_EQ(rect.width, 0.0);
+  EXPECT_EQ(coordinator.compositeArranger(), nullptr);
+  coordinator.AlignmentJobPositionExec(jobs.data(1, 1000, -1));
+  const AbCompositeArranger* minimum = coordinator.compositeArranger();
+  ASSERT_NE(minimum, nullptr);
+  // A tiling kind keeps the composite slot: the earlier arranger runs.
+  rect = coordinator.AlignmentJobPositionExec(jobs.data(7, 1000, -1));
+  EXPECT_EQ(coordinator.compositeArranger(), minimum);
+  EXPECT_EQ(rect.width, 100.0);
+  EXPECT_THROW(coordinator.AlignmentJobPositionExec(jobs.data(4, 1000, -1)), unitCmnException);
+  EXPECT_EQ(AbCompositeArranger::policyName(10), "MinimumSize");
+  EXPECT_EQ(AbCompositeArranger::policyName(-3), "");
+}
