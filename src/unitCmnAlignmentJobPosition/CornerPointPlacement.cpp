@@ -89,7 +89,7 @@ bool usable(const Point& c, double w, double h, const std::vector<ArrangeEntry>&
 }
 
 // Whether c, coming later in the list, replaces the best so far: it lies
-// higher, or it lies less than the tolerance lower and further left.
+// higher, or it lies further left and less than the tolerance lower.
 bool better(const Point& c, const Point& best) {
   return c.y < best.y || (c.y < best.y + kEps && c.x < best.x);
 }
@@ -129,8 +129,9 @@ void removeInsideSheetEntries(const std::vector<ArrangeEntry>& entries, Run& run
   run.candidates.swap(kept);
 }
 
-// The four corners e offers on its own: the top edge beside it, the left
-// edge below it, beside its top and below its left side.
+// The four corners e offers on its own: on the area's top edge right of it,
+// on the area's left edge below it, right of its top and below its left
+// side (each a gap away).
 std::vector<Point> ownCorners(const ArrangeEntry& e, const Settings& s) {
   return {{e.X + e.MmWidth + s.gapScan, 0.0},
           {0.0, e.Y + e.MmHeight + s.gapFeed},
@@ -146,7 +147,7 @@ void pairCorners(const ArrangeEntry& e, const ArrangeEntry& p, const Settings& s
   const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
   const double pR = p.X + p.MmWidth, pB = p.Y + p.MmHeight;
   std::vector<Point> steps;
-  if (false) steps.push_back({eR + s.gapScan, pB + s.gapFeed});
+  if (p.X + kEps > eR && eB > pB + kEps) steps.push_back({eR + s.gapScan, pB + s.gapFeed});
   if (e.X + kEps > pR && pB > eB + kEps) steps.push_back({pR + s.gapScan, eB + s.gapFeed});
   if (p.Y + kEps > eB && eR > pR + kEps) steps.push_back({pR + s.gapScan, eB + s.gapFeed});
   if (e.Y + kEps > pB && pR > eR + kEps) steps.push_back({eR + s.gapScan, pB + s.gapFeed});
@@ -197,6 +198,7 @@ void startNewSheet(Run& run) {
   run.onSheet.clear();
 }
 
+// Places one entry; the entries before it on the sheet are run.onSheet.
 void placeOne(std::vector<ArrangeEntry>& entries, std::size_t index, Run& run) {
   ArrangeEntry& e = entries[index];
   const std::optional<Point> position = searchOrientations(e, entries, run);
@@ -211,9 +213,12 @@ void placeOne(std::vector<ArrangeEntry>& entries, std::size_t index, Run& run) {
     if (!run.onSheet.empty()) startNewSheet(run);
   }
   e.ArrangeNum = run.sheet;
+  // Candidates covered by entries placed since they were listed go only
+  // when a candidate was taken; e itself does not count yet.
   if (position) removeInsideSheetEntries(entries, run);
   addCorners(e, entries, run);
-  if (!run.onSheet.empty()) pruneLeftAbove(e, run);
+  const bool firstOnSheet = run.onSheet.empty();
+  if (!firstOnSheet) pruneLeftAbove(e, run);
   run.onSheet.push_back(index);
 }
 

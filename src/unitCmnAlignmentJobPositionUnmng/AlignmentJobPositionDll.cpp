@@ -122,15 +122,18 @@ bool AlignmentJobPositionDll::alignmentXYSlitterPositionExec(bool, double, doubl
                            [&]() -> bool { notAvailable(UNITCMN_SITE); });
 }
 
-void AlignmentJobPositionDll::addVariableDataPrintingParam(const char*, const char* xmlText) {
+void AlignmentJobPositionDll::addVariableDataPrintingParam(const char* key, const char* xmlText) {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {
     if (xmlText == nullptr) return;
-    notAvailable(UNITCMN_SITE);
+    if (key == nullptr) unitCmnGuard::raise(UNITCMN_SITE, "the key of the variable data is null");
+    VariableDataPrintingParam param;
+    param.readParamData(xmlText);
+    variableDataParams.insert_or_assign(key, param);
   });
 }
 
 void AlignmentJobPositionDll::clearVariableDataPrintingParam() {
-  ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {});
+  ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] { variableDataParams.clear(); });
 }
 
 bool AlignmentJobPositionDll::alignmentJigPositionExec(const char*, const char*) {
@@ -150,7 +153,9 @@ void AlignmentJobPositionDll::InitOptiScoutCutConditionParam(const char* xmlText
 void AlignmentJobPositionDll::InitJigParam(const char* xmlText) {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] {
     if (xmlText == nullptr) return;
-    notAvailable(UNITCMN_SITE);
+    auto param = std::make_unique<JigParam>();
+    param->readParamData(xmlText);
+    jigParam = std::move(param);
   });
 }
 

@@ -12,8 +12,12 @@
 
 #include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
 #include "unitCmnJobParam/JobParam.h"
+#include <map>
+
 #include "unitCmnParams/DeviceFunctionParam.h"
+#include "unitCmnParams/JigParam.h"
 #include "unitCmnParams/OptiScoutCutConditionParam.h"
+#include "unitCmnParams/VariableDataPrintingParam.h"
 
 class AlignmentJobPositionDll final {
  public:
@@ -59,6 +63,10 @@ class AlignmentJobPositionDll final {
   const std::vector<std::unique_ptr<JobParam>>& jobList() const { return jobs; }
   const DeviceFunctionParam& deviceFunction() const { return deviceFunctionParam; }
   const OptiScoutCutConditionParam* optiScout() const { return optiScoutParam.get(); }
+  const JigParam* jig() const { return jigParam.get(); }
+  const std::map<std::string, VariableDataPrintingParam>& variableData() const {
+    return variableDataParams;
+  }
 
  private:
   ~AlignmentJobPositionDll() = default;  // only disposeInstance destroys
@@ -79,4 +87,6 @@ class AlignmentJobPositionDll final {
   std::unique_ptr<AlignmentJobPosition> coordinator;  // made by the first execution
   DeviceFunctionParam deviceFunctionParam;
   std::unique_ptr<OptiScoutCutConditionParam> optiScoutParam;
+  std::unique_ptr<JigParam> jigParam;
+  std::map<std::string, VariableDataPrintingParam> variableDataParams;  // by the host's key
 };

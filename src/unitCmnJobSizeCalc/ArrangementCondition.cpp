@@ -60,7 +60,7 @@ specialityType::RectDouble ArrangementCondition::tiledRect(const JobParam& job,
   for (const IntPair& tile : c.tilePrintTile) {
     const auto unit = units.find(JobParam::binaryUnitSectionName(jobID, kTilePage, tile[0],
                                                                  tile[1], kTileCopy, kTileRow));
-    if (unit == units.end()) continue;
+
     const DoublePair at = unit->second.totalOffset();
     const auto size = TileSizeCalc::size(c, sizes_.primaryPrint(), tile[0], tile[1]);
     tiles.add({at[0], at[1], size.width, size.height});

@@ -107,6 +107,10 @@ INSTANTIATE_TEST_SUITE_P(Panels, JobSizeTest, ::testing::Values(
 INSTANTIATE_TEST_SUITE_P(Copies, JobSizeTest, ::testing::Values(
     // 2*100 + 10, 3*50 + 2*5.
     SizeCase{"Regular", kCopies + "duplicateRegularly=true\n", "", "", 210, 160},
+    // Copies come before the panel: 2*100 + 10 side by side.
+    SizeCase{"CopiesBeforePanel", "pages=1\nscale=100,50\nduplicateCount=2\n"
+             "duplicateScanCount=2\nduplicateMarginScan=10\nduplicateRegularly=true\n"
+             "paneling=true\npanelType=2\npanelScanSize=300\n", "", "", 210, 50},
     // Z = 4: copy 108 x 58, gaps shrink by 4: 216 + 6, 174 + 2*1.
     SizeCase{"SharedMarks", kCopies + "duplicateRegularly=true\n", marks(3, 1, false, 4), "", 222,
              176},
