@@ -74,8 +74,8 @@ specialityType::DimDouble AbCompositeArranger::getPrintableArea(const CompositeA
     }
     if (width <= 0) width = 0.0;
     if (limited && length <= 0) length = 0.0;
-    lastArea_ = specialityType::DimDouble{width, length};
-    return lastArea_;
+    printableArea_ = specialityType::DimDouble{width, length};
+    return printableArea_;
   });
 }
 
@@ -129,7 +129,7 @@ void AbCompositeArranger::writeArrangement(const std::vector<ArrangeEntry>& entr
                                            bool centerInScan) const {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty() || jobs.empty()) return;
-    ArrangementWriter::Layout layout{policyName(arrangeKind), centerInScan, lastArea_,
+    ArrangementWriter::Layout layout{policyName(arrangeKind), centerInScan, printableArea_,
                                      codeMargin, codeRight, codeBottom};
     ArrangementWriter(jobs, layout).write(entries);
   });

@@ -64,8 +64,7 @@ class AbCompositeArranger {
   double codeMargin = 0.0;  // mm taken by the OptiScout code strip
   bool codeRight = false;   // the strip lies right: result X shift by codeMargin
   bool codeBottom = false;  // the strip lies below: result Y shift by codeMargin
-
- private:
-  // Last printable area, kept for the write-back of a centred layout.
-  specialityType::DimDouble lastArea_;
+  // The area of the run, recorded by the write-back of a centred layout;
+  // getPrintableArea sets it.
+  specialityType::DimDouble printableArea_;
 };

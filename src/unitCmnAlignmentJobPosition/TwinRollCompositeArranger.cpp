@@ -23,6 +23,7 @@ TwinRollGeometry rollsOf(const CompositeArrangerData& data) {
 
 specialityType::RectDouble TwinRollCompositeArranger::arrange(CompositeArrangerData data) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    printableArea_ = specialityType::DimDouble{data.printableWidth, data.printableLength};
     auto entries = buildArrangeEntries(data);
     TwinRollPlacement::place(entries, rollsOf(data));
     writeArrangement(entries, data.jobs, data.arrangeKind, data.centerInScan);
