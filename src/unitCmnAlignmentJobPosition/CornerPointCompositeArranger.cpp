@@ -11,7 +11,12 @@ specialityType::RectDouble CornerPointCompositeArranger::arrange(CompositeArrang
     settings.gapFeed = data.duplicateMarginFeed;
     settings.tryTurned = turnsDuringPlacement();
     settings.centerInScan = data.centerInScan;
-    auto entries = sortByHeight(rotationStep(buildArrangeEntries(data), settings.area));
+    auto entries = buildArrangeEntries(data);
+    if (entries.size() > kMaxEntries)
+      unitCmnGuard::raise(UNITCMN_SITE, "the minimum-size arrangement places at most " +
+                                            std::to_string(kMaxEntries) + " units in one run (the jobs make " +
+                                            std::to_string(entries.size()) + ")");
+    entries = sortByHeight(rotationStep(entries, settings.area));
     CornerPointPlacement::place(entries, settings);
     return finishArrangement(entries, data);
   });

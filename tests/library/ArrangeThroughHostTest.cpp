@@ -119,6 +119,14 @@ TEST_F(HostArrangement, HostileJobsAreRefusedAndLeaveTheJobsUntouched) {
   EXPECT_TRUE(log.contains(13, "more than 100000 units"));
   EXPECT_EQ(texts(), before);
 
+  // Within the run's limit but beyond what the minimum-size placement takes.
+  clearJob(p);
+  addJob(p, "[Job]\nJobID=\"Copies\"\n[Composite]\nscale=10,10\nduplicateCount=100000\n");
+  EXPECT_FALSE(alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0));
+  EXPECT_TRUE(log.contains(13, "places at most 5000 units in one run (the jobs make 100000)"));
+  ASSERT_TRUE(init(p, 0, 0, 0, false, 1600, -1, 0, 0));  // the sequential kind takes them
+  EXPECT_TRUE(alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0));
+
   clearJob(p);
   addJob(p, "[Job]\nJobID=\"NoComposite\"\n");
   EXPECT_FALSE(alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0));
