@@ -10,3 +10,8 @@ bool CharCodeConvert::utf8ToWide(const std::string& text, std::u16string& out) {
 bool CharCodeConvert::wideToUtf8(const std::u16string& wide, std::string& out) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] { return platform::Utf16::toUtf8(wide, out); });
 }
+
+bool CharCodeConvert::isUtf8(const std::string& text) {
+  std::u16string wide;
+  return utf8ToWide(text, wide);
+}

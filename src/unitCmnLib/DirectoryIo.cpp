@@ -10,11 +10,6 @@ namespace fs = boost::filesystem;
 namespace KvnCommnLibs {
 namespace {
 
-bool isUtf8(const std::string& path) {
-  std::u16string wide;
-  return CharCodeConvert::utf8ToWide(path, wide);
-}
-
 // A path whose file name has an extension names a file; its folder is meant.
 // An empty result ("file.txt" alone) stands for the current folder.
 fs::path folderOf(const std::string& path) {
@@ -26,7 +21,7 @@ fs::path folderOf(const std::string& path) {
 
 bool DirectoryIo::exist(const std::string& path) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    if (!isUtf8(path)) return false;
+    if (!CharCodeConvert::isUtf8(path)) return false;
     const fs::path folder = folderOf(path);
     return folder.empty() || fs::exists(folder);
   });
@@ -35,7 +30,7 @@ bool DirectoryIo::exist(const std::string& path) {
 // Something other than a folder at the path makes the creation fail (false).
 bool DirectoryIo::create(const std::string& path) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    if (!isUtf8(path)) return false;
+    if (!CharCodeConvert::isUtf8(path)) return false;
     const fs::path folder = folderOf(path);
     if (folder.empty() || fs::is_directory(folder)) return true;
     boost::system::error_code error;

@@ -11,11 +11,6 @@ namespace fs = boost::filesystem;
 namespace KvnCommnLibs {
 namespace {
 
-bool isUtf8(const std::string& path) {
-  std::u16string wide;
-  return CharCodeConvert::utf8ToWide(path, wide);
-}
-
 // Any entry counts, a dangling symbolic link included, so that remove and
 // create also clear those.
 bool entryExists(const fs::path& p) { return fs::exists(fs::symlink_status(p)); }
@@ -23,14 +18,14 @@ bool entryExists(const fs::path& p) { return fs::exists(fs::symlink_status(p)); 
 }  // namespace
 
 bool FileIo::exist(const std::string& path) {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] { return isUtf8(path) && entryExists(path); });
+  return unitCmnGuard::run(UNITCMN_SITE, [&] { return CharCodeConvert::isUtf8(path) && entryExists(path); });
 }
 
 // A failed removal (a folder that is not empty, missing rights) answers false
 // rather than raising.
 bool FileIo::remove(const std::string& path) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    if (!isUtf8(path)) return false;
+    if (!CharCodeConvert::isUtf8(path)) return false;
     if (!entryExists(path)) return true;
     boost::system::error_code error;
     return fs::remove(path, error) && !error;
@@ -39,7 +34,7 @@ bool FileIo::remove(const std::string& path) {
 
 bool FileIo::create(const std::string& path) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    if (!isUtf8(path) || !remove(path) || !DirectoryIo::create(path)) return false;
+    if (!CharCodeConvert::isUtf8(path) || !remove(path) || !DirectoryIo::create(path)) return false;
     std::ofstream file(path, std::ios::out | std::ios::trunc | std::ios::binary);
     return file.is_open();
   });
@@ -50,14 +45,14 @@ bool FileIo::create(const std::string& path) {
 // A path that is not valid UTF-8 has no extension.
 std::string FileIo::getExtension(const std::string& path) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    return isUtf8(path) ? fs::path(path).extension().string() : std::string();
+    return CharCodeConvert::isUtf8(path) ? fs::path(path).extension().string() : std::string();
   });
 }
 
 // Binary mode: the text is written as given, line ends included.
 bool FileIo::open(const std::string& path) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    if (!isUtf8(path) || !fs::is_regular_file(path)) return false;
+    if (!CharCodeConvert::isUtf8(path) || !fs::is_regular_file(path)) return false;
     if (stream_.is_open()) stream_.close();
     stream_.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
     return stream_.is_open();

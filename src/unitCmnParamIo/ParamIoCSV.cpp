@@ -20,12 +20,6 @@ constexpr char kEscape = '\\';
 constexpr char kSeparator = ',';
 constexpr char kQuote = '"';
 
-// Paths are UTF-8; one that does not convert cannot name a file.
-bool usablePath(const std::string& path) {
-  std::u16string wide;
-  return CharCodeConvert::utf8ToWide(path, wide);
-}
-
 // One line's cells. A malformed escape surfaces while the tokens are
 // walked; its message ("unknown escape sequence", "cannot end with
 // escape") becomes the exception's comment.
@@ -65,7 +59,7 @@ bool ParamIoCSV::readFile(const std::string& path) {
     rows_.clear();
     currentRow_ = 0;
     currentColumn_ = 0;
-    if (!checkExtension(path) || !fileExist(path) || !usablePath(path)) return false;
+    if (!checkExtension(path) || !fileExist(path) || !CharCodeConvert::isUtf8(path)) return false;
     // A folder opens as a stream on POSIX and would read as no lines.
     boost::system::error_code error;
     if (!boost::filesystem::is_regular_file(path, error))
@@ -93,7 +87,7 @@ bool ParamIoCSV::readText(const std::string& text) {
 bool ParamIoCSV::writeFile(const std::string& path) {
   const SourceSite site = UNITCMN_SITE;
   return unitCmnGuard::run(site, [&] {
-    if (!checkExtension(path) || !filePathExist(path) || !fileCreate(path) || !usablePath(path))
+    if (!checkExtension(path) || !filePathExist(path) || !fileCreate(path) || !CharCodeConvert::isUtf8(path))
       return false;
     KvnCommnLibs::FileIo file;
     if (!file.open(path)) return false;

@@ -22,13 +22,6 @@ std::string iniErrorText(const ini_parser_error& e) {
   return e.message() + " (line " + std::to_string(e.line()) + ")";
 }
 
-// Paths are UTF-8; one that does not convert cannot name a file. The
-// POSIX file system takes the UTF-8 bytes as they are.
-bool usablePath(const std::string& path) {
-  std::u16string wide;
-  return CharCodeConvert::utf8ToWide(path, wide);
-}
-
 ptree parseIni(std::istream& in, const SourceSite& site) {
   ptree tree;
   try {
@@ -104,7 +97,7 @@ bool ParamIoINI::readFile(const std::string& path) {
       site,
       [&] {
         clear();
-        if (!checkExtension(path) || !fileExist(path) || !usablePath(path)) return false;
+        if (!checkExtension(path) || !fileExist(path) || !CharCodeConvert::isUtf8(path)) return false;
         std::ifstream in(path);
         if (!in) unitCmnGuard::raise(site, "cannot open file");
         return loadTree(*this, parseIni(in, site));
@@ -132,7 +125,7 @@ bool ParamIoINI::writeFile(const std::string& path) {
   return unitCmnGuard::runIo(
       site,
       [&] {
-        if (!checkExtension(path) || !filePathExist(path) || !usablePath(path)) return false;
+        if (!checkExtension(path) || !filePathExist(path) || !CharCodeConvert::isUtf8(path)) return false;
         // Sections go in with push_back, not put_child: a name containing
         // "." stays one section instead of becoming nested levels that the
         // writer would reject.

@@ -31,13 +31,6 @@ constexpr int kParseFlags = rapidxml::parse_validate_closing_tags;
 
 const std::string kCdataName = "CDATA";
 
-// Paths are UTF-8; one that does not convert cannot name a file. The POSIX
-// file system takes the UTF-8 bytes as they are.
-bool usablePath(const std::string& path) {
-  std::u16string wide;
-  return CharCodeConvert::utf8ToWide(path, wide);
-}
-
 bool isRegularFile(const std::string& path) {
   boost::system::error_code error;
   return boost::filesystem::is_regular_file(path, error);
@@ -222,7 +215,7 @@ bool ParamIoXML::readFile(const std::string& path) {
   const SourceSite site = UNITCMN_SITE;
   return unitCmnGuard::run(site, [&] {
     clear();
-    if (!checkExtension(path) || !fileExist(path) || !usablePath(path)) return false;
+    if (!checkExtension(path) || !fileExist(path) || !CharCodeConvert::isUtf8(path)) return false;
     // A folder opens as a stream on POSIX but reports a meaningless size.
     if (!isRegularFile(path)) unitCmnGuard::raise(site, "cannot read file: not a regular file");
     std::ifstream in(path, std::ios::in | std::ios::binary);
@@ -263,7 +256,7 @@ bool ParamIoXML::writeFile(const std::string& path) {
 bool ParamIoXML::writeFile(bool withDeclaration, const std::string& path) {
   const SourceSite site = UNITCMN_SITE;
   return unitCmnGuard::run(site, [&] {
-    if (!checkExtension(path) || !filePathExist(path) || !usablePath(path)) return false;
+    if (!checkExtension(path) || !filePathExist(path) || !CharCodeConvert::isUtf8(path)) return false;
     // Built before the file is touched: a refused document leaves it as it was.
     const std::string text = buildText(defines_, withDeclaration, site);
     if (!fileCreate(path)) return false;
