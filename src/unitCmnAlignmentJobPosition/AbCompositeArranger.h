@@ -11,7 +11,7 @@
 
 #include "unitCmnAlignmentJobPosition/ArrangeEntry.h"
 #include "unitCmnAlignmentJobPosition/CompositeArrangerData.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class JobParam;
 

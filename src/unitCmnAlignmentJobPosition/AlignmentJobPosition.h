@@ -10,7 +10,7 @@
 
 #include "unitCmnAlignmentJobPosition/AbCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/CompositeArrangerData.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class AlignmentJobPosition {
  public:

@@ -17,7 +17,7 @@
 
 #include "unitCmnAlignmentJobPosition/ArrangeEntry.h"
 #include "unitCmnJobParam/JobParam.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class ArrangementWriter {
  public:

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/ArrangeEntry.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class CornerPointPlacement {
  public:

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/ArrangeEntry.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class EntryRotation {
  public:

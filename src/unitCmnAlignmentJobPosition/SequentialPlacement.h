@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/ArrangeEntry.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class SequentialPlacement {
  public:

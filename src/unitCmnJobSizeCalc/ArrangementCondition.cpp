@@ -38,8 +38,8 @@ specialityType::RectDouble ArrangementCondition::getJobRect(const std::string& j
     }
     CompositeSection composite;
     if (!job->getCompositeSection(composite)) return {};
-    const auto rect = isTiledLayout(composite) ? tiledRect(*job, composite, jobID)
-                                               : unitRect(*job, jobID);
+    const auto rect =
+        isTiledLayout(composite) ? tiledRect(*job, composite, jobID) : unitRect(*job, jobID);
     return sizeValues::finiteOrZero(rect);
   });
 }
@@ -58,9 +58,9 @@ specialityType::RectDouble ArrangementCondition::tiledRect(const JobParam& job,
   job.getBinaryUnitSections(units);
   RectUnion tiles;
   for (const IntPair& tile : c.tilePrintTile) {
-    const auto unit = units.find(JobParam::binaryUnitSectionName(jobID, kTilePage, tile[0],
-                                                                 tile[1], kTileCopy, kTileRow));
-
+    const auto unit = units.find(
+        JobParam::binaryUnitSectionName(jobID, kTilePage, tile[0], tile[1], kTileCopy, kTileRow));
+    if (unit == units.end()) continue;
     const DoublePair at = unit->second.totalOffset();
     const auto size = TileSizeCalc::size(c, sizes_.primaryPrint(), tile[0], tile[1]);
     tiles.add({at[0], at[1], size.width, size.height});

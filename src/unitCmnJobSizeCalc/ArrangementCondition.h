@@ -8,7 +8,7 @@
 
 #include "unitCmnJobParam/JobParam.h"
 #include "unitCmnJobSizeCalc/JobSizeCalc.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class ArrangementCondition {
  public:
@@ -18,8 +18,7 @@ class ArrangementCondition {
   explicit ArrangementCondition(const std::vector<JobParam*>& jobs, bool afterFeed = false,
                                 double pageGap = 0.0);
 
-  void setJobList(const std::vector<JobParam*>& jobs, bool afterFeed = false,
-                  double pageGap = 0.0);
+  void setJobList(const std::vector<JobParam*>& jobs, bool afterFeed = false, double pageGap = 0.0);
 
   // (x, y, width, height) in mm. A tiled job (one page, one copy, not
   // panelled) occupies the union of its printed tiles, each at its binary

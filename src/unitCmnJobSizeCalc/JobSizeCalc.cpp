@@ -31,8 +31,7 @@ JobSizeCalc::JobSizeCalc(const std::vector<JobParam*>& jobs, bool afterFeed, dou
   setJobList(jobs, afterFeed, pageGap);
 }
 
-void JobSizeCalc::setJobList(const std::vector<JobParam*>& jobs, bool afterFeed,
-                             double pageGap) {
+void JobSizeCalc::setJobList(const std::vector<JobParam*>& jobs, bool afterFeed, double pageGap) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     jobs_.clear();
     for (JobParam* job : jobs)
@@ -84,46 +83,39 @@ JobSizeCalc::Size JobSizeCalc::measure(const std::string& jobID, Layout&& layout
 
 specialityType::DimDouble JobSizeCalc::getJobSize(const std::string& jobID) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    return measure(jobID, [&](const JobParam& j, const CompositeSection& c) {
-      return jobSize(j, c);
-    });
+    return measure(jobID,
+                   [&](const JobParam& j, const CompositeSection& c) { return jobSize(j, c); });
   });
 }
 
 specialityType::DimDouble JobSizeCalc::getSingleSize(const std::string& jobID) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    return measure(jobID, [&](const JobParam&, const CompositeSection& c) {
-      return singleSize(c);
-    });
+    return measure(jobID,
+                   [&](const JobParam&, const CompositeSection& c) { return singleSize(c); });
   });
 }
 
 specialityType::DimDouble JobSizeCalc::getPanelSize(const std::string& jobID) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    return measure(jobID, [&](const JobParam&, const CompositeSection& c) {
-      return panelSize(c);
-    });
+    return measure(jobID, [&](const JobParam&, const CompositeSection& c) { return panelSize(c); });
   });
 }
 
 specialityType::DimDouble JobSizeCalc::getCopiesSize(const std::string& jobID) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    return measure(jobID, [&](const JobParam& j, const CompositeSection& c) {
-      return copiesSize(j, c);
-    });
+    return measure(jobID,
+                   [&](const JobParam& j, const CompositeSection& c) { return copiesSize(j, c); });
   });
 }
 
 specialityType::DimDouble JobSizeCalc::getMultiPageSize(const std::string& jobID) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    return measure(jobID, [&](const JobParam& j, const CompositeSection& c) {
-      return multiPageSize(j, c);
-    });
+    return measure(
+        jobID, [&](const JobParam& j, const CompositeSection& c) { return multiPageSize(j, c); });
   });
 }
 
-specialityType::DimDouble JobSizeCalc::getTileSize(const std::string& jobID, int i,
-                                                   int j) const {
+specialityType::DimDouble JobSizeCalc::getTileSize(const std::string& jobID, int i, int j) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
     return measure(jobID, [&](const JobParam&, const CompositeSection& c) {
       return TileSizeCalc::size(c, primaryPrint_, i, j);
@@ -180,8 +172,7 @@ JobSizeCalc::Size JobSizeCalc::copiesSize(const JobParam& job, const CompositeSe
   return {n * copy.width + gx, rows * copy.height + gy};
 }
 
-JobSizeCalc::Size JobSizeCalc::multiPageSize(const JobParam& job,
-                                             const CompositeSection& c) const {
+JobSizeCalc::Size JobSizeCalc::multiPageSize(const JobParam& job, const CompositeSection& c) const {
   const Size copy = singleSize(c);
   if (!c.duplicateRegularly) return unitsUnion(job, copy);
   const int pages = static_cast<int>(c.targetPrintPages.size());

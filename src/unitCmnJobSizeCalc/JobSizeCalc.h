@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "unitCmnJobParam/JobParam.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class JobSizeCalc {
  public:

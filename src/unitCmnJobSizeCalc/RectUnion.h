@@ -6,7 +6,7 @@
 // so that the caller's check for a finite result sees it.
 #pragma once
 
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class RectUnion {
  public:

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 namespace sizeValues {
 
@@ -42,8 +42,7 @@ inline specialityType::DimDouble finiteOrZero(const specialityType::DimDouble& d
 }
 
 inline specialityType::RectDouble finiteOrZero(const specialityType::RectDouble& r) {
-  if (std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.width) &&
-      std::isfinite(r.height))
+  if (std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.width) && std::isfinite(r.height))
     return r;
   return {};
 }

@@ -36,8 +36,8 @@ struct SideView {
 SideView viewOf(const TileMargins::Tile& t, TileSide side) {
   const TileSide opp = oppositeSide(side);
   const auto across = acrossSides(side);
-  return {t.flags[side],      t.flags[opp],        t.flags[across[0]] || t.flags[across[1]],
-          t.extensions[side], t.extensions[opp],   isYSide(side) ? t.base.height : t.base.width};
+  return {t.flags[side],      t.flags[opp],      t.flags[across[0]] || t.flags[across[1]],
+          t.extensions[side], t.extensions[opp], isYSide(side) ? t.base.height : t.base.width};
 }
 
 // No neighbour across: the mark reaches out by `out` past an own overlap,
@@ -119,8 +119,7 @@ TileSideValues TileMargins::of(const CompositeSection& composite, const Tile& ti
   return margins;
 }
 
-double TileMargins::cornerMark(const CompositeSection& composite, const Tile& tile,
-                               TileSide side) {
+double TileMargins::cornerMark(const CompositeSection& composite, const Tile& tile, TileSide side) {
   if (!cornerValuesFinite(composite)) return std::numeric_limits<double>::quiet_NaN();
   const CornerDistances c = cornerDistances(composite, tile.rotation, side);
   const SideView v = viewOf(tile, side);

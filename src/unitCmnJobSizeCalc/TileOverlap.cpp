@@ -30,22 +30,17 @@ constexpr FlagRule kFlagRules[kTileSideCount][4] = {
     /* start of x */ {{I, First, Right}, {J, First, Bottom}, {I, Last, Left}, {J, Last, Top}},
 };
 
-bool keyOn(const CompositeSection& c, Key key) {
-  switch (key) {
-    case Key::Top: return c.tileOverlapTop;
-    case Key::Left: return c.tileOverlapLeft;
-    case Key::Bottom: return c.tileOverlapBottom;
-    case Key::Right: return c.tileOverlapRight;
-  }
-  return false;
-}
+// The overlap keys in Key order.
+constexpr bool CompositeSection::*kKeys[] = {
+    &CompositeSection::tileOverlapTop, &CompositeSection::tileOverlapLeft,
+    &CompositeSection::tileOverlapBottom, &CompositeSection::tileOverlapRight};
 
 bool applies(const FlagRule& rule, const CompositeSection& c, int i0, int j0) {
   const bool byColumn = rule.index == Index::I;
   const int index = byColumn ? i0 : j0;
   const int last = (byColumn ? c.tileScanDivision : c.tileFeedDivision) - 1;
   const int edge = rule.edge == Edge::First ? 0 : last;
-  return index != edge && keyOn(c, rule.key);
+  return index != edge && c.*kKeys[static_cast<int>(rule.key)];
 }
 
 // The extension of a side that grows towards larger values, clipped at
@@ -64,8 +59,7 @@ double clipAtStart(double pos, double workPos, double e) {
 
 }  // namespace
 
-TileSideFlags TileOverlap::flags(const CompositeSection& composite, int i0, int j0,
-                                 int rotation) {
+TileSideFlags TileOverlap::flags(const CompositeSection& composite, int i0, int j0, int rotation) {
   TileSideFlags out{};
   const int column = quarterTurnColumn(rotation);
   if (column < 0) return out;
@@ -74,8 +68,8 @@ TileSideFlags TileOverlap::flags(const CompositeSection& composite, int i0, int 
 }
 
 TileSideValues TileOverlap::grow(specialityType::RectDouble& rect,
-                                 const specialityType::RectDouble& work,
-                                 const TileSideFlags& flags, double overlap) {
+                                 const specialityType::RectDouble& work, const TileSideFlags& flags,
+                                 double overlap) {
   TileSideValues e{};
   if (flags[kEndOfY]) {
     e[kEndOfY] = clipAtEnd(rect.y, rect.height, work.y, work.height, overlap);

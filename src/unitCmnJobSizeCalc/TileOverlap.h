@@ -5,7 +5,7 @@
 #pragma once
 
 #include "unitCmnJobParam/CompositeSection.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 #include "unitCmnJobSizeCalc/TileSides.h"
 
 class TileOverlap {

@@ -28,11 +28,8 @@ inline std::array<TileSide, 2> acrossSides(TileSide side) {
 // 0, 90, 180 and 270 degrees are the columns 0 to 3 of the tile tables;
 // any other angle has no column (-1).
 inline int quarterTurnColumn(long long degrees) {
-  switch (degrees) {
-    case 0: return 0;
-    case 90: return 1;
-    case 180: return 2;
-    case 270: return 3;
-    default: return -1;
-  }
+  constexpr long long kColumnAngles[] = {0, 90, 180, 270};
+  for (int column = 0; column < 4; ++column)
+    if (degrees == kColumnAngles[column]) return column;
+  return -1;
 }

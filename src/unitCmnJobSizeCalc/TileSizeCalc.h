@@ -5,7 +5,7 @@
 
 #include "unitCmnJobParam/CompositeSection.h"
 #include "unitCmnJobParam/PrintSection.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class TileSizeCalc {
  public:

@@ -5,7 +5,7 @@
 // and its work rectangle are turned by the same table.
 #pragma once
 
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 class TileTurn {
  public:

@@ -12,7 +12,7 @@
 
 #include "support/LogCapture.h"
 #include "unitCmnJobParam/JobParam.h"
-#include "unitCmnJobSizeCalc/SpecialityType.h"
+#include "unitCmnJobSizeCalc/Geometry.h"
 
 inline std::string iniSection(const std::string& name, const std::string& body) {
   return "[" + name + "]\n" + body + "\n";
