@@ -37,6 +37,7 @@ int normalized(int degrees) { return ((degrees % 360) + 360) % 360; }
 ArrangeEntryBuilder::ArrangeEntryBuilder(const CompositeArrangerData& data) : data_(data) {
   if (!data_.jobs.empty()) data_.jobs.front()->getPrintSection(print_);
   marks_ = MarkSettings::of(print_);
+  primaryPrint_ = JobSizeCalc(data_.jobs, false, 0.0).primaryPrint();
 }
 
 long long ArrangeEntryBuilder::generatedCount(const CompositeSection& c) {
@@ -102,7 +103,7 @@ ArrangeEntry ArrangeEntryBuilder::entryOf(const std::string& id, const Unit& uni
   e.NoRotationDeskew = c.deskew != 0.0;
   e.NoRotationLocked = c.duplicatePositionLock;
   if (c.tiling) {
-    const auto tile = TileSizeCalc::size(c, print_, unit.tile1, unit.tile2);
+    const auto tile = TileSizeCalc::size(c, primaryPrint_, unit.tile1, unit.tile2);
     e.MmWidth = tile.width;
     e.MmHeight = tile.height;
     const int turn = TileSizeCalc::rotation(c, unit.tile1 - 1, unit.tile2 - 1);

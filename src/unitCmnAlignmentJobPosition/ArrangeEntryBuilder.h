@@ -21,6 +21,7 @@
 #include "unitCmnAlignmentJobPosition/CompositeArrangerData.h"
 #include "unitCmnAlignmentJobPosition/MarkSettings.h"
 #include "unitCmnJobParam/JobParam.h"
+#include "unitCmnJobSizeCalc/JobSizeCalc.h"
 
 class ArrangeEntryBuilder {
  public:
@@ -45,6 +46,7 @@ class ArrangeEntryBuilder {
                        const CompositeSection& composite) const;
 
   const CompositeArrangerData& data_;
-  PrintSection print_;  // the first job's: the run's register marks
+  PrintSection print_;         // the first job's: the run's register marks
+  PrintSection primaryPrint_;  // the primary job's, as the size calculation takes it
   MarkSettings marks_;
 };

@@ -259,3 +259,24 @@ TEST(Coordinator, KindsAndSlots) {
   EXPECT_EQ(AbCompositeArranger::policyName(10), "MinimumSize");
   EXPECT_EQ(AbCompositeArranger::policyName(-3), "");
 }
+
+TEST(EntryBuilding, ATiledJobGetsOneEntryPerPrintedTileSizedByItsTile) {
+  TestJobs jobs;
+  jobs.add(jobText("T", 100, 50,
+                   "tiling=true\ntileScanDivision=2\ntileFeedDivision=2\ntileScanPositions=60,40\n"
+                   "tileFeedPositions=30,20\ntileWorkSize=0,0,100,50\ntileRotates=0;90,0;0\n"
+                   "rotate=0\n"));
+  SequentialCompositeArranger arranger;
+  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  ASSERT_EQ(entries.size(), 4u);
+  // Row by row: (1,1), (2,1), (1,2), (2,2).
+  EXPECT_EQ(entries[1].StrCompositeKey, "BinT_P0001_T002-001_C0001_V0001");
+  EXPECT_EQ(entries[1].MmWidth, 40.0);
+  EXPECT_EQ(entries[1].MmHeight, 30.0);
+  // Tile (1,2) turns by 90: its 60 x 20 part is placed 20 x 60.
+  EXPECT_EQ(entries[2].StrCompositeKey, "BinT_P0001_T001-002_C0001_V0001");
+  EXPECT_EQ(entries[2].Rotation, 90u);
+  EXPECT_EQ(entries[2].MmWidth, 20.0);
+  EXPECT_EQ(entries[2].MmHeight, 60.0);
+  EXPECT_TRUE(entries[2].NoRotationTile);
+}
