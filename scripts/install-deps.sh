@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ binutils
+packages=(cmake ninja-build g++ binutils pkg-config
           libboost1.74-dev libboost-log1.74-dev libboost-filesystem1.74-dev
           libboost-date-time1.74-dev libboost-thread1.74-dev
           librapidxml-dev libgtest-dev libbenchmark-dev)

@@ -132,7 +132,6 @@ void onSignal(int sig, siginfo_t* info, void* uctx) {
 bool FaultTranslator::install(Thrower thrower) {
   std::lock_guard<std::mutex> lock(installMutex);
   currentThrower.store(thrower);
-  if (handlersInstalled.load()) return true;
   struct sigaction action;
   std::memset(&action, 0, sizeof action);
   action.sa_sigaction = onSignal;
@@ -141,6 +140,12 @@ bool FaultTranslator::install(Thrower thrower) {
   // signal must not stay blocked on the thread afterwards.
   action.sa_flags = SA_SIGINFO | SA_NODEFER | SA_ONSTACK;
   for (int sig : kSignals) {
+    // A handler the host set after ours becomes the one faults outside the
+    // library are passed on to.
+    struct sigaction current;
+    if (sigaction(sig, nullptr, &current) != 0) return false;
+    const bool ours = (current.sa_flags & SA_SIGINFO) && current.sa_sigaction == onSignal;
+    if (ours) continue;
     if (sigaction(sig, &action, &previousActions[sig]) != 0) return false;
   }
   handlersInstalled.store(true);

@@ -20,8 +20,10 @@ class FaultTranslator {
   // Builds and throws the exception for a fault. Must not return.
   using Thrower = void (*)(const FaultPointers& fault);
 
-  // Installs the handlers process-wide (once; later calls only replace the
-  // thrower). Returns whether the handlers are in place.
+  // Installs the handlers process-wide and sets the thrower. Called again,
+  // it puts our handler back on any signal whose handler was replaced since
+  // (the replacing handler is then the one passed on to). Returns whether
+  // the handlers are in place.
   static bool install(Thrower thrower);
 
   // Puts back the handlers that were there before install. Needed before

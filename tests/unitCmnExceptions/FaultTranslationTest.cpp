@@ -123,3 +123,23 @@ TEST(FaultTranslationChain, UninstallRestoresThePreviousHandler) {
   EXPECT_EQ(before.sa_handler, after.sa_handler);
   EXPECT_FALSE(platform::FaultTranslator::installed());
 }
+
+TEST(FaultTranslationChain, InstallingAgainTakesOverAHandlerSetSinceAndChainsToIt) {
+  struct sigaction saved {};
+  sigaction(SIGSEGV, nullptr, &saved);
+  ASSERT_TRUE(platform::FaultTranslator::install(&unitCmnExceptions::throwFault));
+  struct sigaction host {};
+  host.sa_handler = hostHandler;
+  sigemptyset(&host.sa_mask);
+  host.sa_flags = SA_NODEFER;
+  sigaction(SIGSEGV, &host, nullptr);  // the host replaces ours after load
+  ASSERT_TRUE(platform::FaultTranslator::install(&unitCmnExceptions::throwFault));
+  struct sigaction current {};
+  sigaction(SIGSEGV, nullptr, &current);
+  EXPECT_TRUE(current.sa_flags & SA_SIGINFO);  // ours again
+  hostHandlerRan = 0;
+  if (sigsetjmp(hostJump, 1) == 0) touch(nullPointer);  // outside a call
+  EXPECT_EQ(hostHandlerRan, 1);
+  platform::FaultTranslator::uninstall();
+  sigaction(SIGSEGV, &saved, nullptr);
+}

@@ -1,0 +1,130 @@
+#include "ArrangeCommand.h"
+
+#include <boost/filesystem.hpp>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "CommandLine.h"
+#include "JobText.h"
+#include "LayoutEngine.h"
+#include "LogSink.h"
+#include "OutputFiles.h"
+#include "SheetLayout.h"
+#include "SvgPicture.h"
+#include "ToolError.h"
+
+namespace fs = boost::filesystem;
+
+namespace {
+
+const char* const kJobPositionKinds = "0,1,2,3,5,9,10,11";
+
+bool isJobPositionKind(int kind) {
+  return kind == 0 || kind == 1 || kind == 2 || kind == 3 || kind == 5 || kind == 9 ||
+         kind == 10 || kind == 11;
+}
+
+ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
+
+// A parameter file's whole text.
+std::string parameterText(const std::string& option, const std::string& path) {
+  boost::system::error_code error;
+  if (!fs::is_regular_file(path, error))
+    throw usage(option + " " + path + ": no such file");
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  if (!in || !(text << in.rdbuf())) throw usage(option + " " + path + ": cannot be read");
+  return text.str();
+}
+
+MediaSettings mediaOf(const CommandLine& line) {
+  MediaSettings media;
+  media.kind = line.integer("--kind");
+  if (media.kind < 0 || media.kind > 30)
+    throw usage("unknown kind " + std::to_string(media.kind) +
+                ": the library's kinds are 0-30, the job-position kinds " + kJobPositionKinds);
+  media.width = line.number("--width");
+  if (media.width <= 0.0) throw usage("--width must be more than 0 mm");
+  media.length = line.number("--length");
+  if (media.length != -1.0 && media.length <= 0.0)
+    throw usage("--length must be more than 0 mm, or -1 for an unlimited roll");
+  const auto gap = line.pair("--gap", {0.0, 0.0});
+  if (gap.first < 0.0 || gap.second < 0.0) throw usage("--gap must not be negative");
+  media.gapScan = gap.first;
+  media.gapFeed = gap.second;
+  const auto twin = line.pair("--twin", {0.0, 0.0});
+  if (twin.first < 0.0 || twin.second < 0.0) throw usage("--twin must not be negative");
+  media.twinWidth1 = twin.first;
+  media.twinWidth2 = twin.second;
+  media.centerInScan = line.has("--center");
+  return media;
+}
+
+}  // namespace
+
+int ArrangeCommand::run(const std::vector<std::string>& args) {
+  const CommandLine line(args,
+                         {"--kind", "--width", "--length", "--gap", "--twin", "--offset",
+                          "--device", "--optiscout", "--out", "--svg", "--log"},
+                         {"--center"});
+  if (line.has("--log")) LogSink::install(line.text("--log"));
+  const MediaSettings media = mediaOf(line);
+  const double positionOffset = line.number("--offset", 0.0);
+  const fs::path outDir = line.text("--out");
+  if (line.files().empty()) throw usage("arrange needs at least one job file");
+
+  // Everything is read and checked before the library sees anything.
+  std::vector<JobText> jobs;
+  std::set<std::string> names;
+  for (const auto& file : line.files()) {
+    jobs.push_back(JobText::fromFile(file));
+    if (!names.insert(fs::path(file).filename().string()).second)
+      throw usage("two job files are named " + fs::path(file).filename().string() +
+                  "; their outputs would overwrite each other in " + outDir.string());
+  }
+  const std::string device =
+      line.has("--device") ? parameterText("--device", line.text("--device")) : "";
+  const std::string optiScout =
+      line.has("--optiscout") ? parameterText("--optiscout", line.text("--optiscout")) : "";
+  if (!isJobPositionKind(media.kind))
+    std::fprintf(stderr,
+                 "jobpos: note: kind %d is not a job-position kind (%s); the library may leave "
+                 "the jobs unarranged\n",
+                 media.kind, kJobPositionKinds);
+
+  LayoutEngine engine;
+  engine.init(media);
+  for (const auto& job : jobs) engine.addJob(job.text());
+  if (line.has("--device")) engine.addDeviceFunctionParam(device);
+  if (line.has("--optiscout")) engine.addOptiScoutCutConditions(optiScout);
+  const SheetRect rect = engine.arrange(positionOffset);
+  const std::vector<std::string> texts = engine.jobTexts();
+  if (texts.size() != jobs.size())
+    throw ToolError(ToolError::kLibraryFalse,
+                    "the library handed back " + std::to_string(texts.size()) + " jobs for " +
+                        std::to_string(jobs.size()) + " job files");
+
+  OutputFiles outputs;
+  std::vector<JobText> arranged;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const fs::path target = outDir / fs::path(jobs[i].origin()).filename();
+    arranged.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
+    outputs.add(target, texts[i]);
+  }
+  const SheetLayout layout(arranged);
+  if (line.has("--svg"))
+    outputs.add(line.text("--svg"), SvgPicture(media.width, media.length).render(layout));
+  outputs.commit();
+
+  for (const auto& warning : layout.warnings())
+    std::fprintf(stderr, "jobpos: warning: %s\n", warning.c_str());
+  std::printf("rectangle of sheet 1: x=%.3f y=%.3f width=%.3f height=%.3f mm\n", rect.x, rect.y,
+              rect.width, rect.height);
+  for (const auto& sheet : layout.sheets()) std::printf("%s\n", sheet.summary(media.width).c_str());
+  if (layout.sheets().empty()) std::printf("no arranged units in the returned jobs\n");
+  std::printf("%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
+  if (line.has("--svg")) std::printf("picture written to %s\n", line.text("--svg").c_str());
+  return 0;
+}

@@ -1,0 +1,60 @@
+#include "LayoutEngine.h"
+
+#include "ToolError.h"
+#include "unitCmnAlignmentJobPosition.h"
+
+namespace {
+
+ToolError answeredFalse(const std::string& call) {
+  return ToolError(ToolError::kLibraryFalse,
+                   call + " answered false (see --log error for the reason)");
+}
+
+}  // namespace
+
+LayoutEngine::LayoutEngine() : instance_(CreateInstance()) {
+  if (instance_ == nullptr)
+    throw ToolError(ToolError::kLibraryFalse,
+                    "CreateInstance answered null (see --log error for the reason)");
+}
+
+LayoutEngine::~LayoutEngine() { disposeInstance(instance_); }
+
+void LayoutEngine::init(const MediaSettings& m) {
+  if (!::init(instance_, m.kind, m.gapScan, m.gapFeed, m.centerInScan, m.width, m.length,
+              m.twinWidth1, m.twinWidth2))
+    throw answeredFalse("init");
+}
+
+void LayoutEngine::addJob(const std::string& jobText) { ::addJob(instance_, jobText.c_str()); }
+
+void LayoutEngine::addDeviceFunctionParam(const std::string& xmlText) {
+  ::addDeviceFunctionParam(instance_, xmlText.c_str());
+}
+
+void LayoutEngine::addOptiScoutCutConditions(const std::string& xmlText) {
+  InitOptiScoutCutConditionParam(instance_, xmlText.c_str());
+}
+
+SheetRect LayoutEngine::arrange(double positionOffset) {
+  SheetRect r;
+  if (!alignmentJobPositionExec(instance_, &r.x, &r.y, &r.width, &r.height, positionOffset))
+    throw answeredFalse("alignmentJobPositionExec");
+  return r;
+}
+
+std::vector<std::string> LayoutEngine::jobTexts() {
+  int count = 0;
+  if (!getAlignmentJobCount(instance_, &count)) throw answeredFalse("getAlignmentJobCount");
+  std::vector<std::string> texts;
+  for (int i = 0; i < count; ++i) {
+    uint64_t size = 0;
+    if (!getAlignmentJobSize(instance_, i, &size))
+      throw answeredFalse("getAlignmentJobSize for job " + std::to_string(i));
+    std::string text(size, '\0');
+    if (!copyAlignmentJobParam(instance_, text.data(), size))
+      throw answeredFalse("copyAlignmentJobParam for job " + std::to_string(i));
+    texts.push_back(std::move(text));
+  }
+  return texts;
+}

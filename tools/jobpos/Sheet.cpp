@@ -1,0 +1,48 @@
+#include "Sheet.h"
+
+#include <algorithm>
+#include <cstdio>
+
+double Sheet::usedLength() const {
+  double length = 0.0;
+  for (const auto& u : units_) length = std::max(length, u.y + u.height);
+  return length;
+}
+
+double Sheet::unitArea() const {
+  double area = 0.0;
+  for (const auto& u : units_) area += u.width * u.height;
+  return area;
+}
+
+double Sheet::utilisation(double width) const {
+  const double media = width * usedLength();
+  return media > 0.0 ? unitArea() / media : 0.0;
+}
+
+double Sheet::smallestX() const {
+  if (units_.empty()) return 0.0;
+  double x = units_.front().x;
+  for (const auto& u : units_) x = std::min(x, u.x);
+  return x;
+}
+
+double Sheet::smallestY() const {
+  if (units_.empty()) return 0.0;
+  double y = units_.front().y;
+  for (const auto& u : units_) y = std::min(y, u.y);
+  return y;
+}
+
+std::string Sheet::summary(double width) const {
+  char line[160];
+  if (width > 0.0) {
+    std::snprintf(line, sizeof line, "sheet %d: %zu units, used length %.1f mm, utilisation %.1f %%",
+                  number_, units_.size(), usedLength(), 100.0 * utilisation(width));
+  } else {
+    std::snprintf(line, sizeof line,
+                  "sheet %d: %zu units, used length %.1f mm, utilisation unknown (no width)",
+                  number_, units_.size(), usedLength());
+  }
+  return line;
+}

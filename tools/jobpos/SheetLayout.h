@@ -1,0 +1,49 @@
+// The arrangement that job texts hold, gathered per sheet: each job's
+// "Arrange" + n sections name, in "compositeKeys", the binary-unit
+// sections of that job on sheet n; a sheet is the union over all jobs.
+//
+// Unit sizes are worked out from the job's "Composite" (the library's own
+// allowances, such as cut lines, labels and marks, are not known to a
+// host and are left out):
+//  - untiled: "scale" minus "trimLeft" + "trimRight" across and
+//    "trimTop" + "trimBottom" along; with a non-zero "deskew" the bounding
+//    box of that rectangle turned by the angle;
+//  - tiled (the unit's "tileNumber" i,j both 1 or more): the i-th entry of
+//    "tileScanPositions" by the j-th of "tileFeedPositions" (overlaps,
+//    corner marks and "tileRotates" are left out).
+// A unit's place is its "offset" plus every pair of its "offsetOfOffset".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "JobText.h"
+#include "Sheet.h"
+
+class SheetLayout {
+ public:
+  explicit SheetLayout(const std::vector<JobText>& jobs);
+
+  // Sheets in ascending number; sheets without units are left out.
+  const std::vector<Sheet>& sheets() const { return sheets_; }
+  // Job identifiers in the order of the jobs (PlacedUnit::jobIndex).
+  const std::vector<std::string>& jobIds() const { return jobIds_; }
+  // Problems met (a listed unit without its section, a job without a size).
+  const std::vector<std::string>& warnings() const { return warnings_; }
+  // The printable area an "Arrange" section records (width, length); 0 and
+  // -1 when none records one.
+  double recordedWidth() const { return recordedWidth_; }
+  double recordedLength() const { return recordedLength_; }
+  size_t unitCount() const;
+
+ private:
+  void addJob(const JobText& job, int jobIndex);
+  bool unitOf(const JobText& job, const std::string& section, PlacedUnit& unit);
+  Sheet& sheet(int number);
+
+  std::vector<Sheet> sheets_;
+  std::vector<std::string> jobIds_;
+  std::vector<std::string> warnings_;
+  double recordedWidth_ = 0.0;
+  double recordedLength_ = -1.0;
+};

@@ -1,0 +1,294 @@
+#include "SvgPicture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <sstream>
+
+namespace {
+
+// Fill and outline per job, cycled.
+const char* const kFills[] = {"#9ecae1", "#fdae6b", "#a1d99b", "#dadaeb",
+                              "#fc9272", "#c7e9c0", "#fdd0a2", "#bcbddc"};
+const char* const kLines[] = {"#3182bd", "#e6550d", "#31a354", "#756bb1",
+                              "#de2d26", "#238b45", "#d94801", "#54278f"};
+const size_t kColours = sizeof kFills / sizeof kFills[0];
+
+// A length for the SVG: three decimals at most, no trailing zeros.
+std::string num(double v) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.3f", v);
+  std::string s = text;
+  s.erase(s.find_last_not_of('0') + 1);
+  if (!s.empty() && s.back() == '.') s.pop_back();
+  return s == "-0" ? "0" : s;
+}
+
+std::string oneDecimal(double v) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.1f", v);
+  return text;
+}
+
+std::string escaped(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default:
+        // Control characters are not allowed in XML 1.0.
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') out += c;
+    }
+  }
+  return out;
+}
+
+std::string unitLabel(const PlacedUnit& u) {
+  std::string label = "copy " + std::to_string(u.copy);
+  if (u.pages > 1 || u.page > 1) label += " · page " + std::to_string(u.page);
+  if (u.tileScan > 0 && u.tileFeed > 0)
+    label += " · tile " + std::to_string(u.tileScan) + "-" + std::to_string(u.tileFeed);
+  return label;
+}
+
+// Text lengths in characters (UTF-8 continuation bytes not counted), to fit
+// labels into their unit.
+size_t characters(const std::string& text) {
+  size_t n = 0;
+  for (const char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+struct Metrics {
+  double width;     // printable width drawn
+  double pad;       // space around drawings
+  double font;      // caption size
+  double stroke;    // outline width
+  double left;      // left edge of the frames (room for the feed label)
+};
+
+void drawUnit(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
+  const char* fill = kFills[static_cast<size_t>(u.jobIndex) % kColours];
+  const char* line = kLines[static_cast<size_t>(u.jobIndex) % kColours];
+  const std::string label = unitLabel(u);
+  out << "<rect class=\"unit\" data-job=\"" << escaped(u.jobId) << "\" data-copy=\"" << u.copy
+      << "\" data-page=\"" << u.page << "\" x=\"" << num(u.x) << "\" y=\"" << num(u.y)
+      << "\" width=\"" << num(u.width) << "\" height=\"" << num(u.height) << "\" fill=\"" << fill
+      << "\" stroke=\"" << line << "\" stroke-width=\"" << num(m.stroke) << "\"><title>"
+      << escaped(u.jobId + ", " + label + ": " + oneDecimal(u.width) + " x " +
+                 oneDecimal(u.height) + " mm at (" + oneDecimal(u.x) + ", " + oneDecimal(u.y) +
+                 "); " + u.section)
+      << "</title></rect>\n";
+
+  const bool quarterTurn = u.rotation == 90 || u.rotation == 270;
+  if (quarterTurn)
+    out << "<line class=\"turned\" x1=\"" << num(u.x) << "\" y1=\"" << num(u.y) << "\" x2=\""
+        << num(u.x + u.width) << "\" y2=\"" << num(u.y + u.height) << "\" stroke=\"" << line
+        << "\" stroke-width=\"" << num(m.stroke) << "\" stroke-dasharray=\""
+        << num(m.stroke * 6) << "," << num(m.stroke * 4) << "\"/>\n";
+
+  // The label: job id over copy (page, tile), as large as fits.
+  const size_t longest = std::max(characters(u.jobId), characters(label));
+  const double size = std::min({m.font * 1.1, u.height / 3.0,
+                                u.width / (0.68 * static_cast<double>(std::max<size_t>(longest, 1)))});
+  if (size > 0.0) {
+    const double cx = u.x + u.width / 2, cy = u.y + u.height / 2;
+    out << "<text class=\"label\" x=\"" << num(cx) << "\" y=\"" << num(cy - size * 0.15)
+        << "\" font-size=\"" << num(size) << "\" text-anchor=\"middle\" font-weight=\"bold\">"
+        << escaped(u.jobId) << "</text>\n"
+        << "<text class=\"label\" x=\"" << num(cx) << "\" y=\"" << num(cy + size * 1.0)
+        << "\" font-size=\"" << num(size * 0.85) << "\" text-anchor=\"middle\">"
+        << escaped(label) << "</text>\n";
+  }
+  if (u.rotation != 0 && size > 0.0) {
+    const double tag = std::min(size, m.font * 0.8);
+    out << "<text class=\"turn-tag\" x=\"" << num(u.x + tag * 0.3) << "\" y=\""
+        << num(u.y + tag * 1.1) << "\" font-size=\"" << num(tag) << "\" fill=\"" << line
+        << "\">" << u.rotation << "°</text>\n";
+  }
+}
+
+// A ruler step (mm) that gives at most maxTicks ticks over length.
+double rulerStep(double length, double maxTicks) {
+  for (const double step : {10.0, 20.0, 50.0, 100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0})
+    if (length / step <= maxTicks) return step;
+  double step = 10000.0;
+  while (length / step > maxTicks) step *= 2;
+  return step;
+}
+
+// Tick marks with their distance in mm outside the top edge (across) and
+// the left edge (along) of a sheet.
+void drawRulers(std::ostream& out, double width, double length, const Metrics& m) {
+  const double tick = m.font * 0.3, size = m.font * 0.55;
+  out << "<g class=\"ruler\" stroke=\"#666666\" stroke-width=\"" << num(m.stroke) << "\" font-size=\""
+      << num(size) << "\" fill=\"#555555\">\n";
+  const double across = rulerStep(width, 16);
+  for (double x = 0; x <= width + 1e-9; x += across)
+    out << "<line x1=\"" << num(x) << "\" y1=\"0\" x2=\"" << num(x) << "\" y2=\"" << num(-tick)
+        << "\"/><text x=\"" << num(x) << "\" y=\"" << num(-tick - size * 0.3)
+        << "\" text-anchor=\"middle\" stroke=\"none\">" << num(x) << "</text>\n";
+  const double along = rulerStep(length, 30);
+  for (double y = 0; y <= length + 1e-9; y += along)
+    out << "<line x1=\"0\" y1=\"" << num(y) << "\" x2=\"" << num(-tick) << "\" y2=\"" << num(y)
+        << "\"/><text x=\"" << num(-tick * 1.5) << "\" y=\"" << num(y + size * 0.35)
+        << "\" text-anchor=\"end\" stroke=\"none\">" << num(y) << "</text>\n";
+  out << "</g>\n";
+}
+
+}  // namespace
+
+SvgPicture::SvgPicture(double width, double length) : width_(width), length_(length) {}
+
+std::string SvgPicture::render(const SheetLayout& layout) const {
+  double right = 0.0;
+  for (const auto& s : layout.sheets())
+    for (const auto& u : s.units()) right = std::max(right, u.x + u.width);
+  Metrics m;
+  m.width = width_ > 0.0 ? width_ : right;
+  const double base = std::max(m.width, 200.0);
+  m.pad = base * 0.04;
+  m.font = base * 0.018;
+  m.stroke = base * 0.001;
+  // Room for the feed label and the ruler's numbers (up to 6 digits).
+  m.left = m.pad + m.font * 1.2 + m.font * 0.55 * 0.6 * 6;
+  const bool roll = !(length_ > 0.0);
+
+  std::ostringstream body;
+  double cursor = m.pad;  // top of the next drawing
+  double widest = std::max(m.width, right);
+  for (const auto& sheet : layout.sheets()) {
+    const double used = sheet.usedLength();
+    double bottom = roll ? used + std::max(base * 0.04, 10.0) : length_;
+    for (const auto& u : sheet.units()) {
+      bottom = std::max(bottom, u.y + u.height);
+      widest = std::max(widest, u.x + u.width);
+    }
+    const double top = cursor + m.font * 3.4;  // room for the caption and the ruler
+    std::string caption = "Sheet " + std::to_string(sheet.number()) + " — " +
+                           std::to_string(sheet.units().size()) + " units · used length " +
+                           oneDecimal(used) + " mm · utilisation " +
+                           oneDecimal(100.0 * sheet.utilisation(m.width)) + " % · " +
+                           oneDecimal(m.width) + " mm wide, " +
+                           (roll ? std::string("unlimited roll")
+                                 : oneDecimal(length_) + " mm long");
+    body << "<g class=\"sheet\" data-sheet=\"" << sheet.number() << "\" transform=\"translate("
+         << num(m.left) << "," << num(top) << ")\">\n"
+         << "<text class=\"caption\" x=\"0\" y=\"" << num(-m.font * 2.3) << "\" font-size=\""
+         << num(m.font) << "\" font-weight=\"bold\">" << escaped(caption) << "</text>\n"
+         << "<text class=\"axis\" x=\"" << num(m.width) << "\" y=\"" << num(-m.font * 1.0)
+         << "\" font-size=\"" << num(m.font * 0.7) << "\" text-anchor=\"end\">scan → (mm)</text>\n"
+         << "<text class=\"axis\" transform=\"translate(" << num(-(m.left - m.pad - m.font * 0.1))
+         << ",0) rotate(90)\" font-size=\"" << num(m.font * 0.7) << "\">feed → (mm)</text>\n";
+
+    // The media: a closed sheet, or a roll whose far end is left open.
+    const double mediaEnd = roll ? bottom : length_;
+    body << "<rect class=\"media\" x=\"0\" y=\"0\" width=\"" << num(m.width) << "\" height=\""
+         << num(mediaEnd) << "\" fill=\"#ffffff\"" << (roll ? "" : " stroke=\"#333333\"")
+         << (roll ? "" : " stroke-width=\"" + num(m.stroke * 2) + "\"") << "/>\n";
+    if (roll)
+      body << "<path class=\"media-edge\" d=\"M0," << num(mediaEnd) << " L0,0 L" << num(m.width)
+           << ",0 L" << num(m.width) << "," << num(mediaEnd) << "\" fill=\"none\" stroke=\"#333333\""
+           << " stroke-width=\"" << num(m.stroke * 2) << "\"/>\n"
+           << "<line class=\"roll-end\" x1=\"0\" y1=\"" << num(mediaEnd) << "\" x2=\""
+           << num(m.width) << "\" y2=\"" << num(mediaEnd) << "\" stroke=\"#333333\""
+           << " stroke-width=\"" << num(m.stroke) << "\" stroke-dasharray=\""
+           << num(m.font * 0.5) << "," << num(m.font * 0.5) << "\"/>\n";
+
+    // The margin the layout leaves before its first unit.
+    const double marginX = sheet.smallestX(), marginY = sheet.smallestY();
+    if (marginX > 0.0)
+      body << "<rect class=\"allowance\" x=\"0\" y=\"0\" width=\"" << num(marginX)
+           << "\" height=\"" << num(used) << "\" fill=\"url(#allowance)\"><title>"
+           << oneDecimal(marginX) << " mm before the first unit across (marks, code strip)"
+           << "</title></rect>\n";
+    if (marginY > 0.0)
+      body << "<rect class=\"allowance\" x=\"0\" y=\"0\" width=\"" << num(m.width)
+           << "\" height=\"" << num(marginY) << "\" fill=\"url(#allowance)\"><title>"
+           << oneDecimal(marginY) << " mm before the first unit along (marks, code strip)"
+           << "</title></rect>\n";
+
+    drawRulers(body, m.width, mediaEnd, m);
+    for (const auto& u : sheet.units()) drawUnit(body, u, m);
+
+    body << "<line class=\"used-length\" x1=\"0\" y1=\"" << num(used) << "\" x2=\""
+         << num(m.width) << "\" y2=\"" << num(used) << "\" stroke=\"#cc0000\" stroke-width=\""
+         << num(m.stroke * 2) << "\" stroke-dasharray=\"" << num(m.font * 0.6) << ","
+         << num(m.font * 0.3) << "\"/>\n"
+         << "<text class=\"used-length\" x=\"" << num(m.width - m.font * 0.3) << "\" y=\""
+         << num(used + m.font * 1.1) << "\" font-size=\"" << num(m.font * 0.8)
+         << "\" text-anchor=\"end\" fill=\"#cc0000\">used " << oneDecimal(used)
+         << " mm</text>\n</g>\n";
+    cursor = top + bottom + m.pad;
+  }
+  if (layout.sheets().empty()) {
+    body << "<text class=\"caption\" x=\"" << num(m.left) << "\" y=\"" << num(cursor + m.font)
+         << "\" font-size=\"" << num(m.font) << "\">No arranged units in these jobs.</text>\n";
+    cursor += m.font * 2;
+  }
+
+  // The legend: one line per job, then the marks used.
+  std::map<int, size_t> unitsOfJob;
+  for (const auto& s : layout.sheets())
+    for (const auto& u : s.units()) ++unitsOfJob[u.jobIndex];
+  const double line = m.font * 1.5;
+  double y = cursor + m.font;
+  body << "<g class=\"legend\" font-size=\"" << num(m.font * 0.9) << "\">\n"
+       << "<text x=\"" << num(m.left) << "\" y=\"" << num(y) << "\" font-weight=\"bold\">Legend"
+       << "</text>\n";
+  auto item = [&](const std::string& swatch, const std::string& text) {
+    y += line;
+    body << "<g transform=\"translate(" << num(m.left) << "," << num(y - m.font * 0.8) << ")\">"
+         << swatch << "<text x=\"" << num(m.font * 1.6) << "\" y=\"" << num(m.font * 0.8)
+         << "\">" << escaped(text) << "</text></g>\n";
+  };
+  const std::string box = "x=\"0\" y=\"0\" width=\"" + num(m.font) + "\" height=\"" +
+                          num(m.font) + "\"";
+  const auto& ids = layout.jobIds();
+  for (size_t i = 0; i < ids.size(); ++i) {
+    const size_t n = unitsOfJob.count(static_cast<int>(i)) ? unitsOfJob[static_cast<int>(i)] : 0;
+    item("<rect " + box + " fill=\"" + kFills[i % kColours] + "\" stroke=\"" +
+             kLines[i % kColours] + "\"/>",
+         ids[i] + " — " + std::to_string(n) + " units");
+  }
+  item("<rect " + box + " fill=\"url(#allowance)\" stroke=\"#999999\"/>",
+       "margin before the first unit: register marks, code strip");
+  item("<rect " + box + " fill=\"#ffffff\" stroke=\"#555555\"/><line x1=\"0\" y1=\"0\" x2=\"" +
+           num(m.font) + "\" y2=\"" + num(m.font) + "\" stroke=\"#555555\"/>",
+       "turned unit (Composite rotate 90° or 270°; the angle is written in its corner)");
+  item("<line x1=\"0\" y1=\"" + num(m.font / 2) + "\" x2=\"" + num(m.font) + "\" y2=\"" +
+           num(m.font / 2) + "\" stroke=\"#cc0000\" stroke-width=\"" + num(m.stroke * 2) +
+           "\" stroke-dasharray=\"" + num(m.font * 0.3) + "," + num(m.font * 0.15) + "\"/>",
+       "used length (media utilisation = unit area / width × used length)");
+  item("", "1 mm = 1 unit. Sizes: Composite scale minus trims (cut lines, labels and marks "
+           "around units not included).");
+  body << "</g>\n";
+  y += m.pad;
+
+  const double totalWidth = m.left + widest + m.pad;
+  const double totalHeight = y;
+  const double shownWidth = 1000.0;
+  std::ostringstream svg;
+  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 0 "
+      << num(totalWidth) << " " << num(totalHeight) << "\" width=\"" << num(shownWidth)
+      << "\" height=\"" << num(shownWidth * totalHeight / totalWidth)
+      << "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n"
+      << "<title>jobpos: " << layout.sheets().size() << " sheet(s), " << layout.unitCount()
+      << " units</title>\n"
+      << "<defs><pattern id=\"allowance\" patternUnits=\"userSpaceOnUse\" width=\""
+      << num(m.font * 0.5) << "\" height=\"" << num(m.font * 0.5)
+      << "\" patternTransform=\"rotate(45)\"><rect width=\"" << num(m.font * 0.5)
+      << "\" height=\"" << num(m.font * 0.5) << "\" fill=\"#eeeeee\"/><line x1=\"0\" y1=\"0\" "
+      << "x2=\"0\" y2=\"" << num(m.font * 0.5) << "\" stroke=\"#aaaaaa\" stroke-width=\""
+      << num(m.font * 0.2) << "\"/></pattern></defs>\n"
+      << "<rect class=\"background\" x=\"0\" y=\"0\" width=\"" << num(totalWidth)
+      << "\" height=\"" << num(totalHeight) << "\" fill=\"#e9ecef\"/>\n"
+      << body.str() << "</svg>\n";
+  return svg.str();
+}

@@ -1,0 +1,57 @@
+// jobpos: the command-line host of the layout engine. It reaches the
+// engine only through the public C header and the shared library, as any
+// host does. Exit status: 0 success, 1 a library call answered false,
+// 2 a usage or file error. See docs/jobpos.md.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "ArrangeCommand.h"
+#include "LogSink.h"
+#include "ReadCommand.h"
+#include "ShowCommand.h"
+#include "ToolError.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: jobpos arrange --kind K --width W --length L [--gap SCAN,FEED] [--center]\n"
+    "                      [--twin WIDTH1,WIDTH2] [--offset D] [--device FILE.xml]\n"
+    "                      [--optiscout FILE.xml] --out DIR [--svg FILE] [--log LEVEL]\n"
+    "                      JOB.ini...\n"
+    "       jobpos show [--width W] --svg FILE JOB.ini...\n"
+    "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
+    "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
+    "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30)\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The library logs through Boost.Log and adds no sink; without one,
+  // Boost.Log would print every record. Records are shown only on --log.
+  LogSink::switchOff();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::fputs(kUsage, stderr);
+    return ToolError::kUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  try {
+    if (args[0] == "arrange") return ArrangeCommand::run(rest);
+    if (args[0] == "show") return ShowCommand::run(rest);
+    if (args[0] == "read") return ReadCommand::run(rest);
+    std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(), kUsage);
+    return ToolError::kUsage;
+  } catch (const ToolError& e) {
+    std::fprintf(stderr, "jobpos: %s\n", e.what());
+    return e.status();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "jobpos: %s\n", e.what());
+    return ToolError::kUsage;
+  }
+}
