@@ -72,6 +72,7 @@ void ArrangementWriter::write(const std::vector<ArrangeEntry>& entries) {
     unit.offset = {markMargin_ + e.X + reprintMargin_ + (layout_.codeRight ? layout_.codeMargin : 0.0),
                    markMargin_ + e.Y + reprintMargin_ + (layout_.codeBottom ? layout_.codeMargin : 0.0)};
     result.units.emplace_back(e.StrCompositeKey, unit);
+    result.rotations.push_back(static_cast<int>(e.Rotation));
     if (static_cast<int>(e.Rotation) != result.composite.rotate)
       CompositeTurn::turnTo(result.composite, static_cast<int>(e.Rotation));
     result.placed = true;
@@ -83,6 +84,10 @@ void ArrangementWriter::store(JobParam& job, const JobResult& result) const {
   job.deleteArrangeSections();
   job.deleteBinaryUnitSections();
   for (const auto& sheet : result.sheets) job.setArrangeSection(sheet.first, sheet.second);
-  for (const auto& unit : result.units) job.setBinaryUnitSection(unit.first, unit.second);
+  for (size_t i = 0; i < result.units.size(); ++i) {
+    BinaryUnitSection unit = result.units[i].second;
+    unit.relativeRotation = ((result.rotations[i] - result.composite.rotate) % 360 + 360) % 360;
+    job.setBinaryUnitSection(result.units[i].first, unit);
+  }
   if (result.placed) job.setCompositeSection(result.composite);
 }

@@ -4,7 +4,9 @@
 // defaults) listing its units on that sheet, and one binary-unit section
 // per placed unit with its z-order and offset. The jobs' old arrangement
 // and binary-unit sections are replaced. A job whose unit was turned gets
-// its composite record turned to match.
+// its composite record turned to match; since one record serves all its
+// units, each unit's "relativeRotation" says how far it is turned from the
+// record's "rotate" (0 unless units of one job were placed differently).
 //
 // Offsets are on the media: the entry's place plus the register-mark
 // margin around the layout, the re-print allowance (25 mm) and the code
@@ -41,6 +43,7 @@ class ArrangementWriter {
     std::map<std::string, BinaryUnitSection> oldUnits;
     std::map<int, ArrangeSection> sheets;
     std::vector<std::pair<std::string, BinaryUnitSection>> units;
+    std::vector<int> rotations;  // of each unit's entry, degrees
     CompositeSection composite;
     bool placed = false;
   };

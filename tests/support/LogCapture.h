@@ -8,6 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "unitCmnExceptions/KvnCmnLog.h"
+
+// The severities tests look for, as KvnCmnLog numbers them.
+constexpr int kLogTrace = KvnCmnLog::trace;
+constexpr int kLogError = KvnCmnLog::error;
+
 struct CapturedRecord {
   int severity = 0;
   std::string message;

@@ -83,6 +83,14 @@ TEST_F(JobposArrangeExamples, PictureHoldsEveryListedUnitAtItsOffset) {
   ASSERT_NE(banner, nullptr);
   EXPECT_DOUBLE_EQ(banner->width, 1200.0);
   EXPECT_DOUBLE_EQ(banner->height, 600.0);
+  // The A1 poster's two pages end in different orientations (the first laid
+  // on its side, the second upright beside it); each is drawn as placed.
+  const Unit* page1 = find(drawn, "POSTER-0977", 1, 1);
+  const Unit* page2 = find(drawn, "POSTER-0977", 2, 1);
+  ASSERT_NE(page1, nullptr);
+  ASSERT_NE(page2, nullptr);
+  EXPECT_DOUBLE_EQ(page1->width, 841.0);
+  EXPECT_DOUBLE_EQ(page2->width, 594.0);
 }
 
 TEST(JobposArrange, FiguresOfAHandCountedLayout) {

@@ -2,12 +2,10 @@
 // the record an execution hands the arrangers.
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
+#include "support/JobTexts.h"
 #include "unitCmnAlignmentJobPosition/CompositeArrangerData.h"
-#include "unitCmnJobParam/JobParam.h"
 
 // A job with the given id whose image is width x height mm, with extra
 // "Composite" lines and extra sections appended.
@@ -19,18 +17,15 @@ inline std::string jobText(const std::string& id, double width, double height,
          compositeLines + moreSections;
 }
 
-class TestJobs {
+// The jobs of one execution and the record that hands them to an arranger.
+class TestJobs : public TextJobs {
  public:
-  JobParam* add(const std::string& text) {
-    jobs_.push_back(std::make_unique<JobParam>());
-    jobs_.back()->readParamData(text);
-    return jobs_.back().get();
-  }
+  using TextJobs::TextJobs;
 
   CompositeArrangerData data(int kind, double width, double length, double gapScan = 0,
                              double gapFeed = 0) const {
     CompositeArrangerData d;
-    for (const auto& job : jobs_) d.jobs.push_back(job.get());
+    d.jobs = jobs();
     d.arrangeKind = kind;
     d.printableWidth = width;
     d.printableLength = length;
@@ -38,9 +33,4 @@ class TestJobs {
     d.duplicateMarginFeed = gapFeed;
     return d;
   }
-
-  JobParam& operator[](size_t i) { return *jobs_[i]; }
-
- private:
-  std::vector<std::unique_ptr<JobParam>> jobs_;
 };

@@ -7,6 +7,7 @@
 #include "ArrangeTestJobs.h"
 #include "support/LogCapture.h"
 #include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
+#include "unitCmnAlignmentJobPosition/MinimumSizeCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/SequentialCompositeArranger.h"
 #include "unitCmnExceptions/unitCmnException.h"
 #include "unitCmnParams/OptiScoutCutConditionParam.h"
@@ -20,8 +21,7 @@ std::string printWith(const std::string& lines) {
 specialityType::DimDouble areaFor(const std::string& printLines, double width, double length,
                                   const OptiScoutCutConditionParam* code = nullptr,
                                   SequentialCompositeArranger* arranger = nullptr) {
-  TestJobs jobs;
-  jobs.add(printWith(printLines));
+  TestJobs jobs{printWith(printLines)};
   auto data = jobs.data(0, width, length);
   data.optiScoutParam = code;
   SequentialCompositeArranger local;
@@ -86,8 +86,7 @@ TEST(PrintableArea, OptiScoutCodeStripOnEachSide) {
 }
 
 TEST(EntryBuilding, JobsWithoutUnitsGetOnePerPageAndCopy) {
-  TestJobs jobs;
-  jobs.add(jobText("A", 100, 50, "pages=2\nduplicateCount=3\nduplicateScanCount=2\n"));
+  TestJobs jobs{jobText("A", 100, 50, "pages=2\nduplicateCount=3\nduplicateScanCount=2\n")};
   SequentialCompositeArranger arranger;
   const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
   ASSERT_EQ(entries.size(), 6u);
@@ -100,13 +99,13 @@ TEST(EntryBuilding, JobsWithoutUnitsGetOnePerPageAndCopy) {
 }
 
 TEST(EntryBuilding, ExistingUnitsInNameOrderWithAllowances) {
-  TestJobs jobs;
-  jobs.add("[Job]\nJobID=\"J\"\n[Print]\nregisterMarkShape=1\nregisterMarkSize=5\n"
-           "registerMarkTarget=1\nregisterMarkFillAround=true\n"
-           "[Composite]\nscale=110,60\ntrimLeft=5\ntrimRight=5\ntrimTop=5\ntrimBottom=5\n"
-           "printCutline=true\ncutlineWidth=72\nrotate=90\n"
-           "[BinJ_P0001_T000-000_C0002_V0001]\ncopyNumber=2\n"
-           "[BinJ_P0001_T000-000_C0001_V0001]\ncopyNumber=1\n");
+  TestJobs jobs{
+      "[Job]\nJobID=\"J\"\n[Print]\nregisterMarkShape=1\nregisterMarkSize=5\n"
+      "registerMarkTarget=1\nregisterMarkFillAround=true\n"
+      "[Composite]\nscale=110,60\ntrimLeft=5\ntrimRight=5\ntrimTop=5\ntrimBottom=5\n"
+      "printCutline=true\ncutlineWidth=72\nrotate=90\n"
+      "[BinJ_P0001_T000-000_C0002_V0001]\ncopyNumber=2\n"
+      "[BinJ_P0001_T000-000_C0001_V0001]\ncopyNumber=1\n"};
   SequentialCompositeArranger arranger;
   const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
   ASSERT_EQ(entries.size(), 2u);
@@ -120,8 +119,7 @@ TEST(EntryBuilding, ExistingUnitsInNameOrderWithAllowances) {
 }
 
 TEST(EntryBuilding, DeskewGivesTheTurnedBoundingBoxAndNoAutomaticTurn) {
-  TestJobs jobs;
-  jobs.add(jobText("D", 100, 50, "deskew=-90\n"));
+  TestJobs jobs{jobText("D", 100, 50, "deskew=-90\n")};
   SequentialCompositeArranger arranger;
   const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
   EXPECT_NEAR(entries[0].MmWidth, 50.0, 1e-9);
@@ -130,8 +128,7 @@ TEST(EntryBuilding, DeskewGivesTheTurnedBoundingBoxAndNoAutomaticTurn) {
 }
 
 TEST(EntryBuilding, RefusesAbsurdCountsAndSizesWithTheJobNamed) {
-  TestJobs many;
-  many.add(jobText("Huge", 10, 10, "duplicateCount=2000000000\npages=2000000000\n"));
+  TestJobs many{jobText("Huge", 10, 10, "duplicateCount=2000000000\npages=2000000000\n")};
   SequentialCompositeArranger arranger;
   try {
     arranger.buildArrangeEntries(many.data(0, 1000, -1));
@@ -141,19 +138,19 @@ TEST(EntryBuilding, RefusesAbsurdCountsAndSizesWithTheJobNamed) {
     EXPECT_NE(std::string(e.comment()).find("job Huge"), std::string::npos);
   }
   for (const char* scale : {"nan,10", "inf,10", "0,10", "-5,10"}) {
-    TestJobs bad;
-    bad.add("[Job]\nJobID=\"B\"\n[Composite]\nscale=" + std::string(scale) + "\n");
+    TestJobs bad{"[Job]\nJobID=\"B\"\n[Composite]\nscale=" + std::string(scale) + "\n"};
     EXPECT_THROW(arranger.buildArrangeEntries(bad.data(0, 1000, -1)), unitCmnException) << scale;
   }
 }
 
 TEST(WriteBack, SectionsOffsetsAndZOrderWithMarksAroundTheLayout) {
   TestJobs jobs;
-  JobParam& a = *jobs.add("[Job]\nJobID=\"A\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=10\n"
-                          "registerMarkTarget=0\nregisterMarkOffset=3\nrePrint=true\n"
-                          "[Composite]\nscale=100,50\nduplicateCount=2\n"
-                          "[Arrange1]\narrangeNumber=1\narrangeOrder=\"Kept\"\ncompositeKeys=old\n");
-  JobParam& b = *jobs.add(jobText("B", 80, 40));
+  JobParam& a = jobs.add(
+      "[Job]\nJobID=\"A\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=10\n"
+      "registerMarkTarget=0\nregisterMarkOffset=3\nrePrint=true\n"
+      "[Composite]\nscale=100,50\nduplicateCount=2\n"
+      "[Arrange1]\narrangeNumber=1\narrangeOrder=\"Kept\"\ncompositeKeys=old\n");
+  JobParam& b = jobs.add(jobText("B", 80, 40));
   SequentialCompositeArranger arranger;
   const auto rect = arranger.arrange(jobs.data(0, 1000, -1, 5, 10));
 
@@ -190,7 +187,8 @@ TEST(WriteBack, SectionsOffsetsAndZOrderWithMarksAroundTheLayout) {
 
 TEST(WriteBack, ATurnedJobHasItsCompositeTurned) {
   TestJobs jobs;
-  JobParam& job = *jobs.add(jobText("T", 100, 300, "trimTop=1\ntrimLeft=2\ntrimBottom=3\ntrimRight=4\n"));
+  JobParam& job =
+      jobs.add(jobText("T", 100, 300, "trimTop=1\ntrimLeft=2\ntrimBottom=3\ntrimRight=4\n"));
   SequentialCompositeArranger arranger;
   arranger.arrange(jobs.data(0, 400, -1));  // kind 0 lays the upright job on its side
   CompositeSection composite;
@@ -206,8 +204,9 @@ TEST(WriteBack, ATurnedJobHasItsCompositeTurned) {
 
 TEST(RegisterMarkRerun, ASecondSheetSwitchesToMarksAroundTheLayout) {
   TestJobs jobs;
-  JobParam& job = *jobs.add("[Job]\nJobID=\"R\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=5\n"
-                            "registerMarkTarget=1\n[Composite]\nscale=100,100\nduplicateCount=3\n");
+  JobParam& job = jobs.add(
+      "[Job]\nJobID=\"R\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=5\n"
+      "registerMarkTarget=1\n[Composite]\nscale=100,100\nduplicateCount=3\n");
   SequentialCompositeArranger arranger;
   // Entries are 110 long with their marks: two fit in 250, the third spills.
   arranger.arrange(jobs.data(0, 500, 250));
@@ -241,8 +240,7 @@ TEST(ArrangedRect, IgnoresLaterSheets) {
 
 TEST(Coordinator, KindsAndSlots) {
   LogCapture log;
-  TestJobs jobs;
-  jobs.add(jobText("K", 100, 50));
+  TestJobs jobs{jobText("K", 100, 50)};
   AlignmentJobPosition coordinator;
   // A grouping kind on a fresh coordinator: nothing arranged.
   auto rect = coordinator.AlignmentJobPositionExec(jobs.data(13, 1000, -1));
@@ -261,11 +259,11 @@ TEST(Coordinator, KindsAndSlots) {
 }
 
 TEST(EntryBuilding, ATiledJobGetsOneEntryPerPrintedTileSizedByItsTile) {
-  TestJobs jobs;
-  jobs.add(jobText("T", 100, 50,
-                   "tiling=true\ntileScanDivision=2\ntileFeedDivision=2\ntileScanPositions=60,40\n"
-                   "tileFeedPositions=30,20\ntileWorkSize=0,0,100,50\ntileRotates=0;90,0;0\n"
-                   "rotate=0\n"));
+  TestJobs jobs{
+      jobText("T", 100, 50,
+              "tiling=true\ntileScanDivision=2\ntileFeedDivision=2\ntileScanPositions=60,40\n"
+              "tileFeedPositions=30,20\ntileWorkSize=0,0,100,50\ntileRotates=0;90,0;0\n"
+              "rotate=0\n")};
   SequentialCompositeArranger arranger;
   const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
   ASSERT_EQ(entries.size(), 4u);
@@ -279,4 +277,23 @@ TEST(EntryBuilding, ATiledJobGetsOneEntryPerPrintedTileSizedByItsTile) {
   EXPECT_EQ(entries[2].MmWidth, 20.0);
   EXPECT_EQ(entries[2].MmHeight, 60.0);
   EXPECT_TRUE(entries[2].NoRotationTile);
+}
+
+TEST(WriteBack, UnitsPlacedInAnotherOrientationThanTheirJobSayHowFar) {
+  TestJobs jobs;
+  JobParam& job = jobs.add(jobText("P", 594, 841, "pages=2\n"));
+  MinimumSizeCompositeArranger arranger;
+  // Both pages are laid on their side first (841 x 594). The second does
+  // not fit beside the first that way (846 + 841 > 1600) but does upright,
+  // at the top, so it is turned back: the job's record follows the last
+  // unit written, the first unit is a quarter turn from it.
+  arranger.arrange(jobs.data(1, 1600, -1, 5, 5));
+  CompositeSection composite;
+  job.getCompositeSection(composite);
+  EXPECT_EQ(composite.rotate, 0);
+  std::map<std::string, BinaryUnitSection> units;
+  job.getBinaryUnitSections(units);
+  EXPECT_EQ(units.at("BinP_P0001_T000-000_C0001_V0001").relativeRotation, 90);
+  EXPECT_EQ(units.at("BinP_P0002_T000-000_C0001_V0001").relativeRotation, 0);
+  EXPECT_EQ(units.at("BinP_P0002_T000-000_C0001_V0001").offset[0], 846.0);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "ArrangeEntries.h"
+
 // Expected positions are worked out by hand from the placement rules; the
 // workings are next to each layout. eps = 0.001 is the tolerance. "conflict
 // p" means all four conflict inequalities hold against p:
@@ -26,13 +28,6 @@ constexpr double kNear = 1e-9;  // room for rounding in sums like 49.9995 + 10
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-ArrangeEntry entry(double width, double height) {
-  ArrangeEntry e;
-  e.MmWidth = width;
-  e.MmHeight = height;
-  return e;
-}
-
 Settings settings(double width, double length, double gapScan, double gapFeed) {
   Settings s;
   s.area.width = width;
@@ -45,6 +40,13 @@ Settings settings(double width, double length, double gapScan, double gapFeed) {
 std::vector<ArrangeEntry> placed(std::vector<ArrangeEntry> entries, const Settings& s) {
   CornerPointPlacement::place(entries, s);
   return entries;
+}
+
+// Places the entries and checks where each of them went.
+void expectLayout(const std::vector<ArrangeEntry>& entries, const Settings& s,
+                  const std::vector<Spot>& spots) {
+  EXPECT_EQ(entries.size(), spots.size());
+  expectPlaced(placed(entries, s), spots, kNear);
 }
 
 ::testing::AssertionResult at(const ArrangeEntry& e, double x, double y, int32_t sheet) {
@@ -95,14 +97,9 @@ TEST(CornerPointPlacement, EmptyListPlacesNothing) {
 //    right -> (0,60).
 TEST(CornerPointPlacement, EntriesGoSideBySideThenBelowWithTheGaps) {
   const Settings s = settings(250, -1, 10, 10);
-  const auto two = placed({entry(100, 50), entry(100, 50)}, s);
-  EXPECT_TRUE(at(two[0], 0, 0, 1));
-  EXPECT_TRUE(at(two[1], 110, 0, 1));
-
-  const auto three = placed({entry(100, 50), entry(100, 50), entry(100, 50)}, s);
-  EXPECT_TRUE(at(three[0], 0, 0, 1));
-  EXPECT_TRUE(at(three[1], 110, 0, 1));
-  EXPECT_TRUE(at(three[2], 0, 60, 1));
+  expectLayout({entry(100, 50), entry(100, 50)}, s, {{0, 0, 1}, {110, 0, 1}});
+  expectLayout({entry(100, 50), entry(100, 50), entry(100, 50)}, s,
+               {{0, 0, 1}, {110, 0, 1}, {0, 60, 1}});
 }
 
 // width 150, length 100, gaps 10, entries 100x60.
@@ -110,11 +107,8 @@ TEST(CornerPointPlacement, EntriesGoSideBySideThenBelowWithTheGaps) {
 // Next: (110,*): 210 > 150; (0,70), (10,70): 70+60 = 130 > 100; (0,0)
 //   conflict A -> nothing fits -> new sheet at (0,0), the same again.
 TEST(CornerPointPlacement, EachEntryOnItsOwnSheetWhenNothingElseFits) {
-  const auto out =
-      placed({entry(100, 60), entry(100, 60), entry(100, 60)}, settings(150, 100, 10, 10));
-  EXPECT_TRUE(at(out[0], 0, 0, 1));
-  EXPECT_TRUE(at(out[1], 0, 0, 2));
-  EXPECT_TRUE(at(out[2], 0, 0, 3));
+  expectLayout({entry(100, 60), entry(100, 60), entry(100, 60)}, settings(150, 100, 10, 10),
+               {{0, 0, 1}, {0, 0, 2}, {0, 0, 3}});
 }
 
 // width 120, length 100, gaps 10
@@ -134,14 +128,9 @@ TEST(CornerPointPlacement, EachEntryOnItsOwnSheetWhenNothingElseFits) {
 //   (0,60), (10,60) conflict B; (110,*): 210 > 120 -> sheet 2.
 TEST(CornerPointPlacement, TooWideEntryStaysOnItsSheetAndTheNextOpensOneOnlyIfNeeded) {
   const Settings s = settings(120, 100, 10, 10);
-  const auto fits = placed({entry(200, 50), entry(100, 30), entry(100, 40)}, s);
-  EXPECT_TRUE(at(fits[0], 0, 0, 1));
-  EXPECT_TRUE(at(fits[1], 0, 60, 1));
-  EXPECT_TRUE(at(fits[2], 0, 0, 2));
-
-  const auto tooLong = placed({entry(200, 50), entry(100, 60)}, s);
-  EXPECT_TRUE(at(tooLong[0], 0, 0, 1));
-  EXPECT_TRUE(at(tooLong[1], 0, 0, 2));
+  expectLayout({entry(200, 50), entry(100, 30), entry(100, 40)}, s,
+               {{0, 0, 1}, {0, 60, 1}, {0, 0, 2}});
+  expectLayout({entry(200, 50), entry(100, 60)}, s, {{0, 0, 1}, {0, 0, 2}});
 }
 
 // width 100, gaps 10, entries 100x50: one column at y 0, 60, 120 (right
@@ -150,10 +139,8 @@ TEST(CornerPointPlacement, TooWideEntryStaysOnItsSheetAndTheNextOpensOneOnlyIfNe
 TEST(CornerPointPlacement, LengthLimitIncludesTheEndAndMinusOneIsUnlimited) {
   const std::vector<ArrangeEntry> column{entry(100, 50), entry(100, 50), entry(100, 50)};
   for (double length : {-1.0, 170.0}) {
-    const auto out = placed(column, settings(100, length, 10, 10));
-    EXPECT_TRUE(at(out[0], 0, 0, 1)) << length;
-    EXPECT_TRUE(at(out[1], 0, 60, 1)) << length;
-    EXPECT_TRUE(at(out[2], 0, 120, 1)) << length;
+    SCOPED_TRACE(length);
+    expectLayout(column, settings(100, length, 10, 10), {{0, 0, 1}, {0, 60, 1}, {0, 120, 1}});
   }
   const auto cut = placed(column, settings(100, 169.99, 10, 10));
   EXPECT_TRUE(at(cut[2], 0, 0, 2));
@@ -179,8 +166,7 @@ TEST(CornerPointPlacement, SetsOnlyPositionAndSheetAndKeepsTheOrder) {
     e.GroupIdx = 4;
   }
   const auto out = placed(entries, settings(250, -1, 10, 10));
-  EXPECT_TRUE(at(out[0], 0, 0, 1));
-  EXPECT_TRUE(at(out[1], 110, 0, 1));
+  expectPlaced(out, {{0, 0, 1}, {110, 0, 1}}, kNear);
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ("job" + std::to_string(i), out[i].CompositeId);
     EXPECT_EQ("Bin" + std::to_string(i), out[i].StrCompositeKey);
@@ -204,9 +190,7 @@ TEST(CornerPointPlacement, CentringMovesEachSheetByHalfItsFreeWidth) {
 
   // Two side by side: right edge 210 -> both move by (300-210)/2 = 45,
   // the Y values stay.
-  const auto pair = placed({entry(100, 50), entry(100, 40)}, s);
-  EXPECT_TRUE(at(pair[0], 45, 0, 1));
-  EXPECT_TRUE(at(pair[1], 155, 0, 1));
+  expectLayout({entry(100, 50), entry(100, 40)}, s, {{45, 0, 1}, {155, 0, 1}});
 
   // An entry wider than the area is not moved (the width is not larger).
   Settings narrow = settings(120, -1, 10, 10);
@@ -342,15 +326,9 @@ TEST(CornerPointTrialTurn, TurnWinsWhenOnlyItFitsAndIsUndoneWhenNeitherFits) {
 TEST(CornerPointPlacement, NonFiniteSizesTakeTheFallbackPositionAndThePlacementGoesOn) {
   Settings s = settings(250, -1, 10, 10);
   s.centerInScan = true;
-  const auto out = placed({entry(100, 50), entry(kNaN, 50), entry(100, 50), entry(kInf, 50),
-                           entry(100, 50), entry(100, kNaN)},
-                          s);
-  EXPECT_TRUE(at(out[0], 75, 0, 1));
-  EXPECT_TRUE(at(out[1], 0, 0, 2));
-  EXPECT_TRUE(at(out[2], 0, 60, 2));
-  EXPECT_TRUE(at(out[3], 0, 0, 3));
-  EXPECT_TRUE(at(out[4], 0, 60, 3));
-  EXPECT_TRUE(at(out[5], 75, 0, 4));
+  expectLayout({entry(100, 50), entry(kNaN, 50), entry(100, 50), entry(kInf, 50), entry(100, 50),
+                entry(100, kNaN)},
+               s, {{75, 0, 1}, {0, 0, 2}, {0, 60, 2}, {0, 0, 3}, {0, 60, 3}, {75, 0, 4}});
 }
 
 // An area width that is NaN lets nothing fit: every entry opens a sheet.
@@ -358,9 +336,7 @@ TEST(CornerPointPlacement, NaNAreaWidthPutsEveryEntryOnItsOwnSheet) {
   Settings s = settings(kNaN, -1, 10, 10);
   s.tryTurned = true;
   s.centerInScan = true;
-  const auto out = placed({entry(100, 50), entry(100, 50)}, s);
-  EXPECT_TRUE(at(out[0], 0, 0, 1));
-  EXPECT_TRUE(at(out[1], 0, 0, 2));
+  expectLayout({entry(100, 50), entry(100, 50)}, s, {{0, 0, 1}, {0, 0, 2}});
 }
 
 // ---------------------------------------------------------------------------

@@ -4,21 +4,18 @@
 
 #include <vector>
 
+#include "ArrangeEntries.h"
+
 namespace {
 
-ArrangeEntry entry(double width, double height, uint32_t rotation = 0) {
-  ArrangeEntry e;
-  e.CompositeId = "job";
-  e.MmWidth = width;
-  e.MmHeight = height;
+ArrangeEntry turned(double width, double height, uint32_t rotation) {
+  ArrangeEntry e = entry(width, height);
   e.Rotation = rotation;
   return e;
 }
 
 void expectSize(const ArrangeEntry& e, double width, double height, uint32_t rotation) {
-  EXPECT_DOUBLE_EQ(width, e.MmWidth);
-  EXPECT_DOUBLE_EQ(height, e.MmHeight);
-  EXPECT_EQ(rotation, e.Rotation);
+  expectShapes({e}, {{width, height, rotation}});
 }
 
 const specialityType::DimDouble kArea{400, -1};
@@ -30,10 +27,10 @@ TEST(EntryRotation, QuarterTurnsFoldRotationOntoZeroAnd90) {
   const uint32_t from[] = {0, 90, 180, 270};
   const uint32_t to[] = {90, 0, 90, 0};
   for (int i = 0; i < 4; ++i) {
-    ArrangeEntry a = entry(100, 300, from[i]);
+    ArrangeEntry a = turned(100, 300, from[i]);
     EntryRotation::rotate90(a);
     expectSize(a, 300, 100, to[i]);
-    ArrangeEntry b = entry(100, 300, from[i]);
+    ArrangeEntry b = turned(100, 300, from[i]);
     EntryRotation::rotate270(b);
     expectSize(b, 300, 100, to[i]);
   }
@@ -78,13 +75,8 @@ TEST(EntryRotation, LandscapeRuleOnAnArea400Wide) {
   };
   const auto out = EntryRotation::rotateLandscape(list, kArea);
   ASSERT_EQ(list.size(), out.size());
-  expectSize(out[0], 300, 100, 90);
-  expectSize(out[1], 100, 500, 90);
-  expectSize(out[2], 300, 100, 0);
-  expectSize(out[3], 400, 100, 90);
-  expectSize(out[4], 100, 500, 0);
-  expectSize(out[5], 400, 100, 0);
-  expectSize(out[6], 200, 200, 0);
+  expectShapes(out, {{300, 100, 90}, {100, 500, 90}, {300, 100, 0}, {400, 100, 90}, {100, 500, 0},
+                     {400, 100, 0}, {200, 200, 0}});
   // The list handed in is a copy; the caller's entries keep their size.
   expectSize(list[0], 100, 300, 0);
 }
@@ -100,8 +92,7 @@ TEST(EntryRotation, LandscapeRuleComparesTheImageWithoutAllowances) {
   wideOnlyByAllowance.ExtraWidth = 40;
   const auto out =
       EntryRotation::rotateLandscape({tallOnlyByAllowance, wideOnlyByAllowance}, kArea);
-  expectSize(out[0], 100, 120, 0);
-  expectSize(out[1], 100, 120, 90);
+  expectShapes(out, {{100, 120, 0}, {100, 120, 90}});
 }
 
 TEST(EntryRotation, LandscapeRuleLeavesFlaggedEntriesAlone) {
@@ -128,14 +119,13 @@ TEST(EntryRotation, LandscapeRuleLeavesFlaggedEntriesAlone) {
 }
 
 TEST(EntryRotation, ResetBringsEveryEntryBackToZero) {
-  ArrangeEntry kept = entry(180, 120, 90);  // turned with its allowance kept along
+  ArrangeEntry kept = turned(180, 120, 90);  // turned with its allowance kept along
   kept.ExtraHeight = 20;
   kept.KeepExtraHeight = true;
-  const auto out = EntryRotation::resetRotation(
-      {entry(100, 300, 0), entry(300, 100, 90), entry(300, 100, 180), entry(300, 100, 270), kept});
-  expectSize(out[0], 100, 300, 0);  // 0 stays
-  expectSize(out[1], 100, 300, 0);  // 90 undone: size swapped back
-  expectSize(out[2], 300, 100, 0);  // 180 -> 0 without a size change
-  expectSize(out[3], 100, 300, 0);  // 270 undone
-  expectSize(out[4], 100, 200, 0);  // (120 - 20) x (180 + 20)
+  // 0 stays; 90 undone (size swapped back); 180 -> 0 without a size change;
+  // 270 undone; the kept allowance: (120 - 20) x (180 + 20).
+  const auto out =
+      EntryRotation::resetRotation({turned(100, 300, 0), turned(300, 100, 90),
+                                    turned(300, 100, 180), turned(300, 100, 270), kept});
+  expectShapes(out, {{100, 300, 0}, {100, 300, 0}, {300, 100, 0}, {100, 300, 0}, {100, 200, 0}});
 }

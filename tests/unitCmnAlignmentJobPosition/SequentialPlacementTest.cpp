@@ -4,17 +4,12 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
-namespace {
+#include "ArrangeEntries.h"
 
-ArrangeEntry entry(double width, double height, const char* job = "job") {
-  ArrangeEntry e;
-  e.CompositeId = job;
-  e.MmWidth = width;
-  e.MmHeight = height;
-  return e;
-}
+namespace {
 
 // Entries of the given heights, all 100 wide.
 std::vector<ArrangeEntry> ofHeights(std::initializer_list<double> heights) {
@@ -23,78 +18,43 @@ std::vector<ArrangeEntry> ofHeights(std::initializer_list<double> heights) {
   return list;
 }
 
-void expectAt(const ArrangeEntry& e, double y, int sheet) {
-  EXPECT_DOUBLE_EQ(y, e.Y);
-  EXPECT_EQ(sheet, e.ArrangeNum);
+// Entries of the given heights placed without centring on an area 300
+// wide: each at the left edge with its Y and sheet.
+void expectColumn(std::initializer_list<double> heights, double length, double gap,
+                  const std::vector<std::pair<double, int>>& ys) {
+  auto list = ofHeights(heights);
+  SequentialPlacement::place(list, {300, length}, false, gap);
+  std::vector<Spot> spots;
+  for (const auto& y : ys) spots.push_back({0, y.first, y.second});
+  EXPECT_EQ(list.size(), spots.size());
+  expectPlaced(list, spots);
 }
 
 }  // namespace
 
 TEST(SequentialPlacement, UnlimitedLengthKeepsEverythingOnSheetOne) {
   // Y: 0; 50 + 10 = 60; 60 + 80 + 10 = 150; 150 + 30 + 10 = 190.
-  auto list = ofHeights({50, 80, 30, 1e300});
-  SequentialPlacement::place(list, {300, -1}, false, 10);
-  expectAt(list[0], 0, 1);
-  expectAt(list[1], 60, 1);
-  expectAt(list[2], 150, 1);
-  expectAt(list[3], 190, 1);
-  for (const auto& e : list) EXPECT_EQ(0.0, e.X);
+  expectColumn({50, 80, 30, 1e300}, -1, 10, {{0, 1}, {60, 1}, {150, 1}, {190, 1}});
 }
 
 TEST(SequentialPlacement, NewSheetCountsTheGapAfterThePreviousEntry) {
-  {
-    // Length 120, gap 10: 50 + 60 = 110 fits; 50 + 120 > 120 opens sheet 2;
-    // there the feed restarts: the fourth fits at 60 again.
-    auto list = ofHeights({50, 50, 50, 50});
-    SequentialPlacement::place(list, {300, 120}, false, 10);
-    expectAt(list[0], 0, 1);
-    expectAt(list[1], 60, 1);
-    expectAt(list[2], 0, 2);
-    expectAt(list[3], 60, 2);
-  }
-  {
-    // Length 100, gap 10: 50 + 60 > 100, so each entry gets its own sheet.
-    auto list = ofHeights({50, 50, 50});
-    SequentialPlacement::place(list, {300, 100}, false, 10);
-    expectAt(list[0], 0, 1);
-    expectAt(list[1], 0, 2);
-    expectAt(list[2], 0, 3);
-  }
-  {
-    // Without a gap an entry ending exactly at the length still fits (50 + 50 = 100).
-    auto list = ofHeights({50, 50, 1});
-    SequentialPlacement::place(list, {300, 100}, false, 0);
-    expectAt(list[0], 0, 1);
-    expectAt(list[1], 50, 1);
-    expectAt(list[2], 0, 2);
-  }
+  // Length 120, gap 10: 50 + 60 = 110 fits; 50 + 120 > 120 opens sheet 2;
+  // there the feed restarts: the fourth fits at 60 again.
+  expectColumn({50, 50, 50, 50}, 120, 10, {{0, 1}, {60, 1}, {0, 2}, {60, 2}});
+  // Length 100, gap 10: 50 + 60 > 100, so each entry gets its own sheet.
+  expectColumn({50, 50, 50}, 100, 10, {{0, 1}, {0, 2}, {0, 3}});
+  // Without a gap an entry ending exactly at the length still fits (50 + 50 = 100).
+  expectColumn({50, 50, 1}, 100, 0, {{0, 1}, {50, 1}, {0, 2}});
 }
 
 TEST(SequentialPlacement, EntryLongerThanTheLengthTakesASheetOfItsOwn) {
-  {
-    // First on the list: stays on sheet 1; the next one starts sheet 2, and
-    // the one after fits below it (30 + 60 = 90 <= 100).
-    auto list = ofHeights({150, 50, 30});
-    SequentialPlacement::place(list, {300, 100}, false, 10);
-    expectAt(list[0], 0, 1);
-    expectAt(list[1], 0, 2);
-    expectAt(list[2], 60, 2);
-  }
-  {
-    // After another entry: opens sheet 2 and pushes the next to sheet 3.
-    auto list = ofHeights({50, 150, 50});
-    SequentialPlacement::place(list, {300, 100}, false, 0);
-    expectAt(list[0], 0, 1);
-    expectAt(list[1], 0, 2);
-    expectAt(list[2], 0, 3);
-  }
-  {
-    // A zero length (everything cut away by the margins): each on its own sheet.
-    auto list = ofHeights({10, 10});
-    SequentialPlacement::place(list, {300, 0}, false, 0);
-    expectAt(list[0], 0, 1);
-    expectAt(list[1], 0, 2);
-  }
+  // First on the list: stays on sheet 1; the next one starts sheet 2, and
+  // the one after fits below it (30 + 60 = 90 <= 100).
+  expectColumn({150, 50, 30}, 100, 10, {{0, 1}, {0, 2}, {60, 2}});
+  // After another entry: opens sheet 2 and pushes the next to sheet 3.
+  expectColumn({50, 150, 50}, 100, 0, {{0, 1}, {0, 2}, {0, 3}});
+  // A zero length (everything cut away by the margins): each on its own sheet.
+  expectColumn({10, 10}, 0, 0, {{0, 1}, {0, 2}});
 }
 
 TEST(SequentialPlacement, CentringAcrossTheArea) {
@@ -140,8 +100,7 @@ TEST(SequentialPlacement, EmptyListAndNaNSizes) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   auto list = ofHeights({50, nan, 80, 90});
   SequentialPlacement::place(list, {300, 100}, false, 10);
-  expectAt(list[0], 0, 1);
-  expectAt(list[1], 60, 1);
+  expectPlaced(list, {{0, 0, 1}, {0, 60, 1}});
   EXPECT_TRUE(std::isnan(list[2].Y));
   EXPECT_EQ(1, list[2].ArrangeNum);
   EXPECT_EQ(1, list[3].ArrangeNum);

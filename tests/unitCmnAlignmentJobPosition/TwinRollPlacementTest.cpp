@@ -4,23 +4,18 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
+
+#include "ArrangeEntries.h"
 
 namespace {
 
 constexpr double kUnlimited = std::numeric_limits<double>::max();
 
-ArrangeEntry entry(double width, double height, const char* job) {
-  ArrangeEntry e;
-  e.CompositeId = job;
-  e.MmWidth = width;
-  e.MmHeight = height;
-  return e;
-}
-
 // widthB follows the record: printable width - startB when startB > 0.
 TwinRollGeometry rolls(double widthA, double startB, double printableWidth, double length,
-                       double gapScan, double gapFeed) {
+                       double gapScan = 10, double gapFeed = 20) {
   TwinRollGeometry g;
   g.widthA = widthA;
   g.startB = startB;
@@ -31,10 +26,19 @@ TwinRollGeometry rolls(double widthA, double startB, double printableWidth, doub
   return g;
 }
 
-void expectAt(const ArrangeEntry& e, double x, double y, int sheet) {
-  EXPECT_DOUBLE_EQ(x, e.X) << e.CompositeId;
-  EXPECT_DOUBLE_EQ(y, e.Y) << e.CompositeId;
-  EXPECT_EQ(sheet, e.ArrangeNum) << e.CompositeId;
+// Entries of the given size, one per letter of jobs, each letter naming
+// the entry's job.
+std::vector<ArrangeEntry> ofJobs(const std::string& jobs, double width, double height) {
+  std::vector<ArrangeEntry> list;
+  for (char job : jobs) list.push_back(entry(width, height, std::string(1, job).c_str()));
+  return list;
+}
+
+void expectRolls(std::vector<ArrangeEntry> list, const TwinRollGeometry& g,
+                 const std::vector<Spot>& spots) {
+  TwinRollPlacement::place(list, g);
+  EXPECT_EQ(list.size(), spots.size());
+  expectPlaced(list, spots);
 }
 
 }  // namespace
@@ -42,26 +46,14 @@ void expectAt(const ArrangeEntry& e, double x, double y, int sheet) {
 // ---- entries of several jobs: a change of job switches roll ----
 
 TEST(TwinRollSeveralJobs, EachJobChangeSwitchesRoll) {
-  {
-    // One entry per job: the second goes to roll B at 600.
-    std::vector<ArrangeEntry> list{entry(500, 300, "a"), entry(500, 300, "b")};
-    TwinRollPlacement::place(list, rolls(550, 600, 1200, kUnlimited, 10, 20));
-    expectAt(list[0], 0, 0, 1);
-    expectAt(list[1], 600, 0, 1);
-  }
-  {
-    // a, b, a, b with entries 250 wide: each roll keeps its own position
-    // across; the second "a" continues roll A at 260, the second "b" roll B
-    // at 600 + 260 = 860 (roll B is 1200 - 600 = 600 wide, 260 + 250 fits).
-    // With the copies-of-one-job rule the second entry would be at 260 on A.
-    std::vector<ArrangeEntry> list{entry(250, 100, "a"), entry(250, 100, "b"),
-                                   entry(250, 100, "a"), entry(250, 100, "b")};
-    TwinRollPlacement::place(list, rolls(600, 600, 1200, kUnlimited, 10, 20));
-    expectAt(list[0], 0, 0, 1);
-    expectAt(list[1], 600, 0, 1);
-    expectAt(list[2], 260, 0, 1);
-    expectAt(list[3], 860, 0, 1);
-  }
+  // One entry per job: the second goes to roll B at 600.
+  expectRolls(ofJobs("ab", 500, 300), rolls(550, 600, 1200, kUnlimited), {{0, 0, 1}, {600, 0, 1}});
+  // a, b, a, b with entries 250 wide: each roll keeps its own position
+  // across; the second "a" continues roll A at 260, the second "b" roll B
+  // at 600 + 260 = 860 (roll B is 1200 - 600 = 600 wide, 260 + 250 fits).
+  // With the copies-of-one-job rule the second entry would be at 260 on A.
+  expectRolls(ofJobs("abab", 250, 100), rolls(600, 600, 1200, kUnlimited),
+              {{0, 0, 1}, {600, 0, 1}, {260, 0, 1}, {860, 0, 1}});
 }
 
 TEST(TwinRollSeveralJobs, WithoutRollBEverythingFillsRowsOnRollA) {
@@ -69,15 +61,10 @@ TEST(TwinRollSeveralJobs, WithoutRollBEverythingFillsRowsOnRollA) {
   // (520 + 250 > 600) opens row 2 at 0 + 100 (row height) + 20 = 120. Row 2
   // holds entries 60 and 80 long, so its height is 80 (the 100 of row 1 no
   // longer counts) and row 3 starts at 120 + 80 + 20 = 220.
-  std::vector<ArrangeEntry> list{entry(250, 100, "a"), entry(250, 100, "a"),
-                                 entry(250, 60, "b"), entry(250, 80, "b"),
-                                 entry(250, 50, "b")};
-  TwinRollPlacement::place(list, rolls(600, 0, 1200, kUnlimited, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 260, 0, 1);
-  expectAt(list[2], 0, 120, 1);
-  expectAt(list[3], 260, 120, 1);
-  expectAt(list[4], 0, 220, 1);
+  expectRolls({entry(250, 100, "a"), entry(250, 100, "a"), entry(250, 60, "b"), entry(250, 80, "b"),
+               entry(250, 50, "b")},
+              rolls(600, 0, 1200, kUnlimited),
+              {{0, 0, 1}, {260, 0, 1}, {0, 120, 1}, {260, 120, 1}, {0, 220, 1}});
 }
 
 TEST(TwinRollSeveralJobs, EachRollCountsItsOwnSheets) {
@@ -85,24 +72,15 @@ TEST(TwinRollSeveralJobs, EachRollCountsItsOwnSheets) {
   // Roll A: rows at 0 and 120; the third row would start at 240 and end at
   // 340 > 250, so roll A goes to sheet 2. Job b then starts roll B on its
   // sheet 1 at 400.
-  std::vector<ArrangeEntry> list{entry(250, 100, "a"), entry(250, 100, "a"),
-                                 entry(250, 100, "a"), entry(250, 100, "b")};
-  TwinRollPlacement::place(list, rolls(300, 400, 700, 250, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 0, 120, 1);
-  expectAt(list[2], 0, 0, 2);
-  expectAt(list[3], 400, 0, 1);
+  expectRolls(ofJobs("aaab", 250, 100), rolls(300, 400, 700, 250),
+              {{0, 0, 1}, {0, 120, 1}, {0, 0, 2}, {400, 0, 1}});
 }
 
 TEST(TwinRollSeveralJobs, JobsAreCountedByDistinctIdentifier) {
   // a, b, a: two jobs even though "a" comes back; every change switches:
   // A at 0, B at 600, back to A at 260.
-  std::vector<ArrangeEntry> list{entry(250, 100, "a"), entry(250, 100, "b"),
-                                 entry(250, 100, "a")};
-  TwinRollPlacement::place(list, rolls(600, 600, 1200, kUnlimited, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 600, 0, 1);
-  expectAt(list[2], 260, 0, 1);
+  expectRolls(ofJobs("aba", 250, 100), rolls(600, 600, 1200, kUnlimited),
+              {{0, 0, 1}, {600, 0, 1}, {260, 0, 1}});
 }
 
 // ---- the copies of a single job: rows alternate between the rolls ----
@@ -112,24 +90,14 @@ TEST(TwinRollSingleJob, LookAheadSwitchesRollAfterEachRow) {
   // 250 x 100. After copy 2: 520 + 260 > 600, so copy 3 goes to B at 650;
   // copy 4 at 650 + 260 = 910; then 520 + 260 > 650 switches back to A,
   // whose second row is at 100 + 20 = 120; after two more, B's second row.
-  std::vector<ArrangeEntry> list(7, entry(250, 100, "one"));
-  TwinRollPlacement::place(list, rolls(600, 650, 1300, kUnlimited, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 260, 0, 1);
-  expectAt(list[2], 650, 0, 1);
-  expectAt(list[3], 910, 0, 1);
-  expectAt(list[4], 0, 120, 1);
-  expectAt(list[5], 260, 120, 1);
-  expectAt(list[6], 650, 120, 1);
+  expectRolls(ofJobs("1111111", 250, 100), rolls(600, 650, 1300, kUnlimited),
+              {{0, 0, 1}, {260, 0, 1}, {650, 0, 1}, {910, 0, 1}, {0, 120, 1}, {260, 120, 1},
+               {650, 120, 1}});
 }
 
 TEST(TwinRollSingleJob, WithoutRollBRowsStayOnRollA) {
-  std::vector<ArrangeEntry> list(4, entry(250, 100, "one"));
-  TwinRollPlacement::place(list, rolls(600, 0, 1300, kUnlimited, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 260, 0, 1);
-  expectAt(list[2], 0, 120, 1);
-  expectAt(list[3], 260, 120, 1);
+  expectRolls(ofJobs("1111", 250, 100), rolls(600, 0, 1300, kUnlimited),
+              {{0, 0, 1}, {260, 0, 1}, {0, 120, 1}, {260, 120, 1}});
 }
 
 TEST(TwinRollSingleJob, OnlyRollATestsTheLength) {
@@ -141,50 +109,35 @@ TEST(TwinRollSingleJob, OnlyRollATestsTheLength) {
   //   4 B (400, 220)   ends at 420, past 250: B does not check
   //   5 A              240 + 100 > 250: sheet 2, both rolls back to 0
   //   6 B (400, 0) on sheet 2
-  std::vector<ArrangeEntry> list{entry(250, 100, "one"), entry(250, 200, "one"),
-                                 entry(250, 100, "one"), entry(250, 200, "one"),
-                                 entry(250, 100, "one"), entry(250, 200, "one")};
-  TwinRollPlacement::place(list, rolls(300, 400, 700, 250, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 400, 0, 1);
-  expectAt(list[2], 0, 120, 1);
-  expectAt(list[3], 400, 220, 1);
-  expectAt(list[4], 0, 0, 2);
-  expectAt(list[5], 400, 0, 2);
+  std::vector<ArrangeEntry> list;
+  for (int i = 0; i < 6; ++i) list.push_back(entry(250, i % 2 ? 200 : 100, "1"));
+  expectRolls(list, rolls(300, 400, 700, 250),
+              {{0, 0, 1}, {400, 0, 1}, {0, 120, 1}, {400, 220, 1}, {0, 0, 2}, {400, 0, 2}});
 }
 
 TEST(TwinRollSingleJob, FirstCopyLongerThanTheLengthStaysOnSheetOne) {
   // Nothing is on the sheet yet, so no new sheet is opened; the second copy
   // (on A again, no roll B) then opens sheet 2.
-  std::vector<ArrangeEntry> list(2, entry(500, 100, "one"));
-  TwinRollPlacement::place(list, rolls(600, 0, 600, 50, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 0, 0, 2);
+  expectRolls(ofJobs("11", 500, 100), rolls(600, 0, 600, 50), {{0, 0, 1}, {0, 0, 2}});
 }
 
 // ---- both cases ----
 
 TEST(TwinRollPlacement, UnlimitedLengthGivenAsMinusOne) {
-  std::vector<ArrangeEntry> list(3, entry(500, 100, "one"));
-  TwinRollPlacement::place(list, rolls(600, 0, 600, -1, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 0, 120, 1);
-  expectAt(list[2], 0, 240, 1);
+  expectRolls(ofJobs("111", 500, 100), rolls(600, 0, 600, -1),
+              {{0, 0, 1}, {0, 120, 1}, {0, 240, 1}});
 }
 
 TEST(TwinRollPlacement, EmptyListAndNaNSizes) {
-  std::vector<ArrangeEntry> none;
-  TwinRollPlacement::place(none, rolls(600, 650, 1300, 100, 10, 20));
-  EXPECT_TRUE(none.empty());
+  expectRolls({}, rolls(600, 650, 1300, 100), {});
 
   // A NaN width on roll A poisons that roll's position across, but opens no
   // row or sheet; roll B is unaffected.
   const double nan = std::numeric_limits<double>::quiet_NaN();
   std::vector<ArrangeEntry> list{entry(nan, 100, "a"), entry(250, 100, "b"),
                                  entry(250, 100, "a")};
-  TwinRollPlacement::place(list, rolls(600, 650, 1300, 1000, 10, 20));
-  expectAt(list[0], 0, 0, 1);
-  expectAt(list[1], 650, 0, 1);
+  TwinRollPlacement::place(list, rolls(600, 650, 1300, 1000));
+  expectPlaced(list, {{0, 0, 1}, {650, 0, 1}});
   EXPECT_TRUE(std::isnan(list[2].X));
   EXPECT_EQ(0.0, list[2].Y);
   EXPECT_EQ(1, list[2].ArrangeNum);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "support/RaisedComment.h"
 #include "unitCmnJobParam/FieldCodec.h"
 #include "unitCmnJobParam/JobSection.h"
-#include "unitCmnExceptions/unitCmnException.h"
 
 namespace {
 template <class T>
@@ -59,12 +59,7 @@ TEST(FieldCodec, IntBoolPairsAndMembers) {
 }
 
 TEST(FieldCodec, BadElementsRaiseTheConversionMessage) {
-  try {
-    decoded<IntList>("1,abc");
-    FAIL();
-  } catch (const unitCmnException& e) {
-    EXPECT_STREQ(e.comment(), "invalid stoi argument");
-  }
+  EXPECT_EQ(raisedComment([] { decoded<IntList>("1,abc"); }), "invalid stoi argument");
 }
 
 TEST(SectionTable, ReadsResetsAndWritesInTableOrder) {

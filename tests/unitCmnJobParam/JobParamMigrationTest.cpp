@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "JobFiles.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-constexpr int kError = 13;
-
 class JobMigrationTest : public ::testing::Test {
  protected:
   void load(const std::string& text) { ASSERT_TRUE(job.readParamData(text)); }
@@ -25,6 +24,30 @@ class JobMigrationTest : public ::testing::Test {
   void expectRaw(const std::string& section, const std::vector<std::string>& keys,
                  const std::string& value) const {
     for (const auto& key : keys) EXPECT_EQ(raw(section, key), value) << section << "." << key;
+  }
+  void expectRaws(const std::string& section,
+                  const std::vector<std::pair<std::string, std::string>>& values) const {
+    for (const auto& kv : values)
+      EXPECT_EQ(raw(section, kv.first), kv.second) << section << "." << kv.first;
+  }
+  // 1.09 turns sendFfEveryPage into insertFFMarginMode and drops the page keys.
+  void expectStep109(const std::string& insertFFMarginMode) const {
+    EXPECT_EQ(raw("Print", "insertFFMarginMode"), insertFFMarginMode);
+    EXPECT_EQ(raw("Print", "sendFfEveryPage"), kMissing);
+    expectRaw("Composite",
+              {"pageRegularly", "pageNest", "pageScanCount", "pageMarginScan", "pageMarginFeed"},
+              kMissing);
+  }
+  // Reads the text from a file dated back, which must stay untouched.
+  void expectReadFromUntouchedFile(const std::string& text) {
+    ScratchDir dir;
+    const std::string path = putDatedBack(dir, "job.ini", text);
+    const auto before = modified(path);
+    ASSERT_TRUE(job.readParam(path));
+    EXPECT_EQ(job.getFilePath(), path);
+    EXPECT_EQ(textOf(job), text);
+    EXPECT_EQ(readText(path), text);
+    EXPECT_EQ(modified(path), before);
   }
 
   LogCapture log;  // missing keys of partial sections are logged while reading
@@ -41,7 +64,7 @@ std::string jobOfVersion(const std::string& version, const std::string& sections
 // ---- from 1.00: every step runs ---------------------------------------------
 
 TEST_F(JobMigrationTest, From100StepsUpTo108SetTheirKeys) {
-  load(jobText("job_v100.ini"));
+  load(jobFileText("job_v100.ini"));
   EXPECT_EQ(job.getParamVersion(), "1.17");
   EXPECT_EQ(raw("Job", "ParamVersion"), "\"1.17\"");
 
@@ -75,12 +98,8 @@ TEST_F(JobMigrationTest, From100StepsUpTo108SetTheirKeys) {
 }
 
 TEST_F(JobMigrationTest, From100Step109DependsOnOldValues) {
-  load(jobText("job_v100.ini"));
-  EXPECT_EQ(raw("Print", "insertFFMarginMode"), "0");  // sendFfEveryPage was false
-  EXPECT_EQ(raw("Print", "sendFfEveryPage"), kMissing);
-  expectRaw("Composite",
-            {"pageRegularly", "pageNest", "pageScanCount", "pageMarginScan", "pageMarginFeed"},
-            kMissing);
+  load(jobFileText("job_v100.ini"));
+  expectStep109("0");  // sendFfEveryPage was false
   // A single page keeps its duplication settings.
   EXPECT_EQ(raw("Composite", "pages"), "1");
   EXPECT_EQ(raw("Composite", "duplicateRegularly"), "true");
@@ -90,7 +109,7 @@ TEST_F(JobMigrationTest, From100Step109DependsOnOldValues) {
 // 1.03 resets the scan policy only of arrangements without a print area;
 // 1.16 then gives every arrangement its margins and order.
 TEST_F(JobMigrationTest, From100ArrangementSections) {
-  load(jobText("job_v100.ini"));
+  load(jobFileText("job_v100.ini"));
   EXPECT_EQ(raw("Arrange1", "placePolicyScan"), "0");  // empty area, was 2
   EXPECT_EQ(raw("Arrange2", "placePolicyScan"), "2");  // area "Custom"
   EXPECT_EQ(raw("Arrange3", "placePolicyScan"), "1");  // no area, but not 2
@@ -106,7 +125,7 @@ TEST_F(JobMigrationTest, From100ArrangementSections) {
 // Steps make the sections they edit when the file lacks them, and append
 // new keys, so the resulting order shows the order the rows ran in.
 TEST_F(JobMigrationTest, From100RowsRunInTableOrder) {
-  load(jobText("job_v100.ini"));
+  load(jobFileText("job_v100.ini"));
   EXPECT_EQ(job.model().sectionNames(),
             (std::vector<std::string>{"Job", "Print", "Composite", "Spool", "Edit", "Feed1",
                                       "Feed2", "Layer1", "Arrange1", "Arrange2", "Arrange3",
@@ -139,30 +158,22 @@ TEST_F(JobMigrationTest, From100RowsRunInTableOrder) {
 // ---- from 1.08: only the steps above 1.08 run -------------------------------
 
 TEST_F(JobMigrationTest, From108KeepsWhatEarlierStepsWouldSet) {
-  load(jobText("job_v108.ini"));
-  EXPECT_EQ(raw("Print", "xySlitterWidthCopyCnt"), "3");
-  EXPECT_EQ(raw("Print", "xySlitterYCutType"), "2");
-  EXPECT_EQ(raw("Print", "xySlitterPrintBleedBottom"), "1.000000");
-  EXPECT_EQ(raw("Print", "xySlitterImmediateProcessing"), "false");
-  EXPECT_EQ(raw("Print", "taperMediaPrint"), "true");
-  EXPECT_EQ(raw("Print", "mediaThickness"), "0.300000");
-  EXPECT_EQ(raw("Composite", "thinning"), "true");
-  EXPECT_EQ(raw("Composite", "edgeOptimizerLevel"), "2");
+  load(jobFileText("job_v108.ini"));
+  expectRaws("Print", {{"xySlitterWidthCopyCnt", "3"}, {"xySlitterYCutType", "2"},
+                       {"xySlitterPrintBleedBottom", "1.000000"},
+                       {"xySlitterImmediateProcessing", "false"}, {"taperMediaPrint", "true"},
+                       {"mediaThickness", "0.300000"}});
+  expectRaws("Composite", {{"thinning", "true"}, {"edgeOptimizerLevel", "2"}});
   EXPECT_EQ(raw("Spool", "highSpeedPreRIP"), "true");
-  EXPECT_EQ(raw("Edit", "compatiWhite"), "true");
-  EXPECT_EQ(raw("Edit", "lastPrintDate"), "1591850000");
+  expectRaws("Edit", {{"compatiWhite", "true"}, {"lastPrintDate", "1591850000"}});
   EXPECT_EQ(raw("Element", "ripOverPrint"), "false");
   EXPECT_EQ(raw("Feed1", "textureMode"), "3");
   EXPECT_EQ(raw("Arrange1", "placePolicyScan"), "2");  // 1.03 does not run
 }
 
 TEST_F(JobMigrationTest, From108Steps109To111) {
-  load(jobText("job_v108.ini"));
-  EXPECT_EQ(raw("Print", "insertFFMarginMode"), "1");  // sendFfEveryPage was true
-  EXPECT_EQ(raw("Print", "sendFfEveryPage"), kMissing);
-  expectRaw("Composite",
-            {"pageRegularly", "pageNest", "pageScanCount", "pageMarginScan", "pageMarginFeed"},
-            kMissing);
+  load(jobFileText("job_v108.ini"));
+  expectStep109("1");  // sendFfEveryPage was true
   // Several pages: duplication is no longer regular and pages do not move.
   expectRaw("Composite", {"duplicateRegularly", "moveType"}, "false");
   EXPECT_EQ(raw("Spool", "colorAnalysisMode"), "true");
@@ -173,19 +184,14 @@ TEST_F(JobMigrationTest, From108Steps109To111) {
 
   expectRaw("Print", {"transparencyPrint", "isUseCutter", "rePrint", "rePrintMarkFillAround"},
             "false");
-  EXPECT_EQ(raw("Layer1", "cutSplitCut"), "false");
-  EXPECT_EQ(raw("Layer1", "cutSplitCutDivisionLength"), "500.000000");
-  EXPECT_EQ(raw("Layer1", "cutSplitCutCrossCutLength"), "10.000000");
-  EXPECT_EQ(raw("Layer1", "cutSplitCutSheetFeedOrigin"), "true");
-  EXPECT_EQ(raw("Layer1", "cutSplitCutAddPosition"), "10.000000");
-  EXPECT_EQ(raw("Element", "doublePassCreasing"), "false");
-  EXPECT_EQ(raw("Element", "labMtceBitDepth"), "8");
+  expectRaws("Layer1", {{"cutSplitCut", "false"}, {"cutSplitCutDivisionLength", "500.000000"},
+                        {"cutSplitCutCrossCutLength", "10.000000"},
+                        {"cutSplitCutSheetFeedOrigin", "true"},
+                        {"cutSplitCutAddPosition", "10.000000"}});
+  expectRaws("Element", {{"doublePassCreasing", "false"}, {"labMtceBitDepth", "8"}});
   EXPECT_EQ(raw("Spool", "cutCommandParsing"), "1");
-  EXPECT_EQ(raw("Edit", "transparencySteep"), "false");
-  EXPECT_EQ(raw("Edit", "specialLimitCurveColorCode"), "");
-  EXPECT_EQ(raw("Edit", "lastCutDate"), "0");
-  EXPECT_EQ(raw("Edit", "inkSaving"), "false");
-  EXPECT_EQ(raw("Edit", "inkSavingLevel"), "3");
+  expectRaws("Edit", {{"transparencySteep", "false"}, {"specialLimitCurveColorCode", ""},
+                      {"lastCutDate", "0"}, {"inkSaving", "false"}, {"inkSavingLevel", "3"}});
   EXPECT_EQ(keysOf(job, "InkPredict"),
             (std::vector<std::string>{"applySetting", "inkSaving", "inkSavingLevel"}));
   expectRaw("InkPredict", {"applySetting", "inkSaving"}, "false");
@@ -193,7 +199,7 @@ TEST_F(JobMigrationTest, From108Steps109To111) {
 }
 
 TEST_F(JobMigrationTest, From108Steps112To117) {
-  load(jobText("job_v108.ini"));
+  load(jobFileText("job_v108.ini"));
   EXPECT_EQ(raw("Element", "ripCurveSmooth"), "false");      // 1.12
   EXPECT_EQ(raw("Element", "ripPatternRendering"), "true");  // 1.13
   EXPECT_EQ(raw("Variable", "applyMonoReplaceJob"), "true");
@@ -214,7 +220,7 @@ TEST_F(JobMigrationTest, From108Steps112To117) {
 // ---- from 1.15: only 1.16 and 1.17 ------------------------------------------
 
 TEST_F(JobMigrationTest, From115KeepsItsOwnValues) {
-  load(jobText("job_v115.ini"));
+  load(jobFileText("job_v115.ini"));
   EXPECT_EQ(raw("Print", "isUseOptiScoutCutCondition"), "true");
   EXPECT_EQ(raw("Layer1", "optiScoutCutConditionFileName"), "\"Conditions\\thick.ocf\"");
   EXPECT_EQ(raw("Composite", "specifyDuplicateScanCount"), "true");
@@ -225,7 +231,7 @@ TEST_F(JobMigrationTest, From115KeepsItsOwnValues) {
 }
 
 TEST_F(JobMigrationTest, From115Steps116And117) {
-  load(jobText("job_v115.ini"));
+  load(jobFileText("job_v115.ini"));
   EXPECT_EQ(raw("Job", "GroupingPrimary"), "");
   EXPECT_EQ(raw("Print", "groupingMember"), "");
   expectRaw("Print",
@@ -251,10 +257,8 @@ TEST_F(JobMigrationTest, From115Steps116And117) {
   expectRaw("Composite", {"duplicatePositionLock", "evenColumnInvert", "silveringReduction"},
             "false");
   EXPECT_EQ(raw("Element", "replaceAccuracy"), "0");
-  EXPECT_EQ(raw("Spool", "isOfficeCut"), "false");
-  EXPECT_EQ(raw("Spool", "officeCutTombo"), "true");
-  EXPECT_EQ(raw("Spool", "officeCutCopyCount"), "1");
-  EXPECT_EQ(raw("Spool", "textureAreaRatio"), "-1.000000");
+  expectRaws("Spool", {{"isOfficeCut", "false"}, {"officeCutTombo", "true"},
+                       {"officeCutCopyCount", "1"}, {"textureAreaRatio", "-1.000000"}});
   EXPECT_EQ(raw("JobBasis", "userJobId"), "");
 
   EXPECT_EQ(raw("Print", "regMarkColor"), "0.000000,0.000000,0.000000,64.000000");
@@ -266,7 +270,7 @@ TEST_F(JobMigrationTest, From115Steps116And117) {
 // The unit lacked zOrder and relativeRotation; re-saving writes all nine
 // keys, the missing ones with the values they read as.
 TEST_F(JobMigrationTest, From115BinaryUnitsResavedWithEveryKey) {
-  load(jobText("job_v115.ini"));
+  load(jobFileText("job_v115.ini"));
   const std::string name = "BinC_P0001_T001-001_C0001_V0000";
   auto keys = keysOf(job, name);
   auto expected = BinaryUnitSection::table().keys();
@@ -315,13 +319,12 @@ TEST_F(JobMigrationTest, InkPredictRulesOf110And111) {
 }
 
 TEST_F(JobMigrationTest, CurrentAndNewerFilesAreLeftAsTheyAre) {
-  const std::string current = jobText("job_v117.ini");
+  const std::string current = jobFileText("job_v117.ini");
   load(current);
   EXPECT_EQ(textOf(job), current);
   EXPECT_EQ(job.getParamVersion(), "1.17");
 
-  std::string newer = current;
-  newer.replace(newer.find("\"1.17\""), 6, "\"2.00\"");
+  const std::string newer = withVersion(current, "2.00");
   load(newer);
   EXPECT_EQ(textOf(job), newer);
   EXPECT_EQ(job.getParamVersion(), "2.00");
@@ -337,38 +340,21 @@ TEST_F(JobMigrationTest, FileWithoutJobSectionCountsAsCurrent) {
 // ---- reading from a path -----------------------------------------------------
 
 TEST_F(JobMigrationTest, CurrentFileOnDiskIsNotRewritten) {
-  JobScratchDir dir;
-  const std::string original = jobText("job_v117.ini");
-  const std::string path = dir.put("job.ini", original);
-  const auto before = modified(path);
-
-  ASSERT_TRUE(job.readParam(path));
-  EXPECT_EQ(job.getFilePath(), path);
-  EXPECT_EQ(textOf(job), original);
-  EXPECT_EQ(fileText(path), original);
-  EXPECT_EQ(modified(path), before);
+  expectReadFromUntouchedFile(jobFileText("job_v117.ini"));
 }
 
 TEST_F(JobMigrationTest, NewerFileOnDiskIsNotRewritten) {
-  JobScratchDir dir;
-  std::string newer = jobText("job_v117.ini");
-  newer.replace(newer.find("\"1.17\""), 6, "\"2.00\"");
-  const std::string path = dir.put("job.ini", newer);
-  const auto before = modified(path);
-
-  ASSERT_TRUE(job.readParam(path));
+  expectReadFromUntouchedFile(withVersion(jobFileText("job_v117.ini"), "2.00"));
   EXPECT_EQ(job.getParamVersion(), "2.00");
-  EXPECT_EQ(fileText(path), newer);
-  EXPECT_EQ(modified(path), before);
 }
 
 TEST_F(JobMigrationTest, OlderFileOnDiskIsWrittenBackOnce) {
-  JobScratchDir dir;
-  const std::string original = jobText("job_v108.ini");
-  const std::string path = dir.put("job.ini", original);
+  ScratchDir dir;
+  const std::string original = jobFileText("job_v108.ini");
+  const std::string path = putDatedBack(dir, "job.ini", original);
 
   ASSERT_TRUE(job.readParam(path));
-  const std::string written = fileText(path);
+  const std::string written = readText(path);
   EXPECT_NE(written, original);
   EXPECT_EQ(written, textOf(job));
   EXPECT_NE(written.find("[Job]\nJobID=\"J-20200611-0142\"\nPrimary=\"J-20200611-0141\"\n"
@@ -388,10 +374,9 @@ TEST_F(JobMigrationTest, OlderFileOnDiskIsWrittenBackOnce) {
 // ---- failures ------------------------------------------------------------------
 
 TEST_F(JobMigrationTest, NonNumericVersionFailsButKeepsTheSections) {
-  std::string text = jobText("job_v117.ini");
-  text.replace(text.find("\"1.17\""), 6, "\"abc\"");
+  const std::string text = withVersion(jobFileText("job_v117.ini"), "abc");
   EXPECT_FALSE(job.readParamData(text));
-  EXPECT_TRUE(log.contains(kError, "invalid stof argument"));
+  EXPECT_TRUE(log.contains(kLogError, "invalid stof argument"));
   EXPECT_EQ(job.model().sectionNames().size(), 16u);
   EXPECT_EQ(textOf(job), text);  // the comparison fails before any step
   PrintSection print;
@@ -414,7 +399,7 @@ TEST_F(JobMigrationTest, MalformedTextsFailWithTheReadersMessage) {
     log.clear();
     JobParam bad;
     EXPECT_FALSE(bad.readParamData(c.text)) << c.text;
-    EXPECT_TRUE(log.contains(kError, c.message)) << c.text;
+    EXPECT_TRUE(log.contains(kLogError, c.message)) << c.text;
     EXPECT_TRUE(bad.model().sectionNames().empty()) << c.text;
   }
 
@@ -425,10 +410,10 @@ TEST_F(JobMigrationTest, MalformedTextsFailWithTheReadersMessage) {
 }
 
 TEST_F(JobMigrationTest, MissingOrEmptyPathFails) {
-  JobScratchDir dir;
+  ScratchDir dir;
   EXPECT_FALSE(job.readParam(""));
   EXPECT_TRUE(job.getFilePath().empty());
-  const std::string absent = (dir.path / "absent.ini").string();
+  const std::string absent = dir.file("absent.ini");
   EXPECT_FALSE(job.readParam(absent));
   EXPECT_FALSE(boost::filesystem::exists(absent));
 }

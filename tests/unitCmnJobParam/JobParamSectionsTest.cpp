@@ -1,6 +1,6 @@
 // Section operations of JobParam on a real current-version job: fixed
 // sections, section families, arrangement and binary-unit sections by
-// their numbers and name parts, deletion, and the text a job gives back.
+// their numbers and name fields, deletion, and the text a job gives back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,8 +13,6 @@
 #include "unitCmnJobParam/JobParam.h"
 
 namespace {
-
-constexpr int kError = 13;
 
 template <class Record>
 std::vector<std::string> differences(const Record& a, const Record& b) {
@@ -43,7 +41,7 @@ std::vector<std::string> without(std::vector<std::string> names,
 
 class JobSectionsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(job.readParamData(jobText("job_v117.ini"))); }
+  void SetUp() override { ASSERT_TRUE(job.readParamData(jobFileText("job_v117.ini"))); }
 
   LogCapture log;  // sections of the job hold only some of their keys
   JobParam job;
@@ -110,17 +108,19 @@ TEST_F(JobSectionsTest, GetOfMissingSectionLogsAndLeavesRecordReset) {
   PrintSection print;  // starts with its defaults, which are not the reset values
   print.mediaCut = true;
   EXPECT_FALSE(bare.getPrintSection(print));
-  EXPECT_TRUE(log.contains(kError, "ParamIoINI getSectionData section not found. section:Print"));
+  EXPECT_TRUE(
+      log.contains(kLogError, "ParamIoINI getSectionData section not found. section:Print"));
   EXPECT_EQ(differences(print, resetRecord<PrintSection>()), std::vector<std::string>{});
 
   ArrangeSection arrange;
   EXPECT_FALSE(bare.getArrangeSection(5, arrange));
-  EXPECT_TRUE(log.contains(kError, "section not found. section:Arrange5"));
+  EXPECT_TRUE(log.contains(kLogError, "section not found. section:Arrange5"));
   EXPECT_EQ(differences(arrange, resetRecord<ArrangeSection>()), std::vector<std::string>{});
 
   BinaryUnitSection unit;
   EXPECT_FALSE(bare.getBinaryUnitSection("A", 1, 0, 1, 1, 1, unit));
-  EXPECT_TRUE(log.contains(kError, "section not found. section:BinA_P0001_T001-001_C0001_V0000"));
+  EXPECT_TRUE(
+      log.contains(kLogError, "section not found. section:BinA_P0001_T001-001_C0001_V0000"));
 }
 
 TEST_F(JobSectionsTest, JobSectionOfJobWithoutItIsEmptyAndSilent) {
@@ -209,7 +209,7 @@ TEST_F(JobSectionsTest, DeleteBinaryUnitSectionsRemovesOnlyThatFamily) {
   EXPECT_TRUE(units.empty());
 }
 
-TEST_F(JobSectionsTest, BinaryUnitSectionByNameParts) {
+TEST_F(JobSectionsTest, BinaryUnitSectionByIdPageTileAndCopy) {
   BinaryUnitSection unit;
   unit.compositeID = "X1";
   unit.pageNumber = 12;
@@ -278,7 +278,7 @@ TEST_F(JobSectionsTest, SetWritesNamedSectionsAndMakesMissingOnes) {
   EXPECT_EQ(textOf(bare),
             "[Job]\nJobID=\"J-1\"\nParamVersion=\"1.17\"\n"
             "[InkPredict]\napplySetting=false\ninkSaving=true\ninkSavingLevel=2\n");
-  EXPECT_TRUE(log.records(kError).empty());
+  EXPECT_TRUE(log.records(kLogError).empty());
 }
 
 // What a job gives back as text is what it writes to a file, and reading
@@ -289,10 +289,10 @@ TEST_F(JobSectionsTest, EditedJobWritesItsTextToFile) {
   arrange.markPrintInformationDeploy = {{10, 20, 30.5, 5}};
   job.setArrangeSection(2, arrange);
 
-  JobScratchDir dir;
-  const std::string path = (dir.path / "out" / "job.ini").string();
+  ScratchDir dir;
+  const std::string path = dir.file("out/job.ini");
   ASSERT_TRUE(job.writeParam(path));
-  EXPECT_EQ(fileText(path), textOf(job));
+  EXPECT_EQ(readText(path), textOf(job));
 
   JobParam reread;
   ASSERT_TRUE(reread.readParam(path));

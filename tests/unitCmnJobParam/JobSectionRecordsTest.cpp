@@ -5,22 +5,13 @@
 
 #include "SectionGolden.h"
 #include "support/LogCapture.h"
-#include "unitCmnExceptions/unitCmnException.h"
+#include "support/RaisedComment.h"
 #include "unitCmnJobParam/InkPredictSection.h"
 #include "unitCmnJobParam/PrintSection.h"
 #include "unitCmnJobParam/SpoolSection.h"
 #include "unitCmnJobParam/VariableSection.h"
 
 namespace {
-// The only section of an INI text.
-IniSectionDataEx sectionOf(const std::string& text) {
-  ParamIoINI io;
-  EXPECT_TRUE(io.readText(text));
-  IniSectionDataEx section;
-  if (!io.sectionNames().empty()) io.getSectionData(io.sectionNames().front(), &section);
-  return section;
-}
-
 template <class Record>
 Record readRecord(const IniSectionDataEx& section) {
   Record record;
@@ -32,16 +23,6 @@ std::string rawValue(const IniSectionDataEx& section, const std::string& key) {
   std::string raw;
   section.getValueNonDq(key, raw);
   return raw;
-}
-
-template <class Record>
-void expectReadError(const std::string& text, const char* message) {
-  try {
-    readRecord<Record>(sectionOf(text));
-    ADD_FAILURE() << "no error for " << text;
-  } catch (const unitCmnException& e) {
-    EXPECT_STREQ(e.comment(), message) << text;
-  }
 }
 }  // namespace
 
@@ -120,7 +101,7 @@ TEST(JobSectionRecords, PrintRecordDefaults) {
 // false or empty, never as the record default or the previous value.
 TEST(JobSectionRecords, MissingKeysReadAsResetNotAsDefaults) {
   LogCapture log;  // the back-end logs each missing key
-  const IniSectionDataEx section = sectionOf("[Print]\nmediaCut=true\n");
+  const IniSectionDataEx section = onlySection("[Print]\nmediaCut=true\n");
   PrintSection print;
   print.member.groups = {{"stale"}};
   PrintSection::table().read(section, print);
@@ -130,12 +111,9 @@ TEST(JobSectionRecords, MissingKeysReadAsResetNotAsDefaults) {
   EXPECT_FALSE(print.xySlitterImmediateProcessing);
   EXPECT_TRUE(print.regMarkColor.empty());
   EXPECT_TRUE(print.member.groups.empty());
-  bool logged = false;
-  for (const auto& r : log.records())
-    logged = logged || r.message.find("Key not found. key:xySlitterWidthCopyCnt") != std::string::npos;
-  EXPECT_TRUE(logged);
+  EXPECT_TRUE(log.contains(kLogError, "Key not found. key:xySlitterWidthCopyCnt"));
 
-  const auto ink = readRecord<InkPredictSection>(sectionOf("[InkPredict]\ninkSaving=TRUE\n"));
+  const auto ink = readRecord<InkPredictSection>(onlySection("[InkPredict]\ninkSaving=TRUE\n"));
   EXPECT_TRUE(ink.inkSaving);
   EXPECT_FALSE(ink.applySetting);
   EXPECT_EQ(ink.inkSavingLevel, 0);
@@ -145,7 +123,7 @@ TEST(JobSectionRecords, MissingKeysReadAsResetNotAsDefaults) {
 // does not know as they were.
 TEST(JobSectionRecords, WritingKeepsUnknownKeys) {
   IniSectionDataEx section =
-      sectionOf("[Print]\nlegacyOption=\"keep me\"\nmediaCut=false\nsendFfEveryPage=true\n");
+      onlySection("[Print]\nlegacyOption=\"keep me\"\nmediaCut=false\nsendFfEveryPage=true\n");
   PrintSection print;
   print.mediaCut = true;
   print.member.groups = {{"j1"}, {"j2", "j3"}};
@@ -165,10 +143,15 @@ TEST(JobSectionRecords, WritingKeepsUnknownKeys) {
 TEST(JobSectionRecords, InvalidValuesRaiseTheConversionMessage) {
   LogCapture log;
   const auto variable = readRecord<VariableSection>(
-      sectionOf("[Variable]\nisVariableJob=False\napplyMonoReplaceJob=True\n"));
+      onlySection("[Variable]\nisVariableJob=False\napplyMonoReplaceJob=True\n"));
   EXPECT_FALSE(variable.isVariableJob);
   EXPECT_TRUE(variable.applyMonoReplaceJob);
 
-  expectReadError<VariableSection>("[Variable]\nisVariableJob=yes\n", "It is not a Boolean value.");
-  expectReadError<SpoolSection>("[Spool]\ncutSpeed=30,fast\n", "invalid stoi argument");
+  EXPECT_EQ(raisedComment([] {
+              readRecord<VariableSection>(onlySection("[Variable]\nisVariableJob=yes\n"));
+            }),
+            "It is not a Boolean value.");
+  EXPECT_EQ(
+      raisedComment([] { readRecord<SpoolSection>(onlySection("[Spool]\ncutSpeed=30,fast\n")); }),
+      "invalid stoi argument");
 }

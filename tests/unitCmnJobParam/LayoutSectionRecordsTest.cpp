@@ -114,15 +114,12 @@ TEST(CompositeSectionPlacedSize, DeskewTurnsTheBoundingBox) {
 }
 
 TEST(CompositeSectionPlacedSize, TilingOrPanelingIgnoresDeskew) {
-  CompositeSection tiled = trimmedComposite(90.0);
-  tiled.tiling = true;
-  EXPECT_EQ(tiled.placedWidth(), 90.0);
-  EXPECT_EQ(tiled.placedHeight(), 40.0);
-
-  CompositeSection panelled = trimmedComposite(90.0);
-  panelled.paneling = true;
-  EXPECT_EQ(panelled.placedWidth(), 90.0);
-  EXPECT_EQ(panelled.placedHeight(), 40.0);
+  for (bool CompositeSection::*layout : {&CompositeSection::tiling, &CompositeSection::paneling}) {
+    CompositeSection c = trimmedComposite(90.0);
+    c.*layout = true;
+    EXPECT_EQ(c.placedWidth(), 90.0);
+    EXPECT_EQ(c.placedHeight(), 40.0);
+  }
 }
 
 TEST(BinaryUnitSectionOffset, TotalAddsEveryCorrection) {

@@ -7,28 +7,25 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/TestFiles.h"
 #include "unitCmnParamIo/IniSectionDataEx.h"
 #include "unitCmnParamIo/ParamIoINI.h"
 
-inline std::string readGoldenFile(const std::string& file) {
-  std::ifstream in(std::string(UNITCMN_TEST_DATA) + "/sections/" + file);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+// The only section of an INI text.
+inline IniSectionDataEx onlySection(const std::string& text) {
+  ParamIoINI io;
+  EXPECT_TRUE(io.readText(text)) << text;
+  IniSectionDataEx section;
+  EXPECT_EQ(io.sectionNames().size(), 1u) << text;
+  if (!io.sectionNames().empty()) io.getSectionData(io.sectionNames().front(), &section);
+  return section;
 }
 
 // The only section of a golden file.
 inline IniSectionDataEx goldenSection(const std::string& file) {
-  ParamIoINI io;
-  EXPECT_TRUE(io.readText(readGoldenFile(file))) << file;
-  IniSectionDataEx section;
-  EXPECT_EQ(io.sectionNames().size(), 1u) << file;
-  if (!io.sectionNames().empty()) io.getSectionData(io.sectionNames().front(), &section);
-  return section;
+  return onlySection(dataText("sections/" + file));
 }
 
 // Reads the golden section into a record and checks that every key was

@@ -28,8 +28,7 @@ class JobRectTest : public ::testing::TestWithParam<RectCase> {};
 
 TEST_P(JobRectTest, OccupiedRectangle) {
   const RectCase& c = GetParam();
-  JobRun run;
-  run.add(jobText("J", c.composite, "", c.units));
+  TextJobs run{jobText("J", c.composite, "", c.units)};
   EXPECT_RECT(ArrangementCondition(run.jobs()).getJobRect("J"), c.rect.x, c.rect.y, c.rect.width,
               c.rect.height);
 }
@@ -67,25 +66,22 @@ TEST(ArrangementCondition, TiledJobAsTheArrangerLeftIt) {
   // (2,1) 95 x 60 at (105,0), (1,2) 105 x 70 at (0 + 2, 65 + 3). Right edges
   // 105, 200, 107; bottom edges 60, 60, 138. The unlisted tile (3,3) at
   // (500,500) does not count.
-  JobRun run;
-  run.add(sizeCalcDataText("tiled_arranged.ini"));
+  TextJobs run{dataText("sizecalc/tiled_arranged.ini")};
   EXPECT_RECT(ArrangementCondition(run.jobs()).getJobRect("TILED"), 0, 0, 200, 138);
 }
 
 TEST(ArrangementCondition, PageSettingsReachTheJobSize) {
   // 3 pages of 100 x 50 with a break per page of 2 + 3 + page gap 4 and
   // after-feed 6: 150 + 2*9 = 168, with after-feed 168 + 2*6 = 180.
-  JobRun run;
-  run.add(jobText("J", "pages=3\ntargetPrintPages=1,2,3\nscale=100,50\nduplicateRegularly=true\n",
-                  "insertFFMarginMode=1\nbeforeMargin=2\nafterMargin=3\nafterFeed=6\n",
-                  copyUnit(1, "7,8")));
+  TextJobs run{jobText(
+      "J", "pages=3\ntargetPrintPages=1,2,3\nscale=100,50\nduplicateRegularly=true\n",
+      "insertFFMarginMode=1\nbeforeMargin=2\nafterMargin=3\nafterFeed=6\n", copyUnit(1, "7,8"))};
   EXPECT_RECT(ArrangementCondition(run.jobs(), false, 4.0).getJobRect("J"), 7, 8, 100, 168);
   EXPECT_RECT(ArrangementCondition(run.jobs(), true, 4.0).getJobRect("J"), 7, 8, 100, 180);
 }
 
 TEST(ArrangementCondition, UnknownJobsOccupyNothing) {
-  JobRun run;
-  run.add(jobText("J", kImage));
+  TextJobs run{jobText("J", kImage)};
   EXPECT_RECT(ArrangementCondition(run.jobs()).getJobRect("other"), 0, 0, 0, 0);
   EXPECT_RECT(ArrangementCondition().getJobRect("J"), 0, 0, 0, 0);
 }

@@ -38,8 +38,7 @@ class JobSizeTest : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(JobSizeTest, JobSizeOfTheLayout) {
   const SizeCase& c = GetParam();
-  JobRun run;
-  run.add(jobText("J", c.composite, c.print, c.units));
+  TextJobs run{jobText("J", c.composite, c.print, c.units)};
   EXPECT_SIZE(JobSizeCalc(run.jobs(), false, 0.0).getJobSize("J"), c.width, c.height);
 }
 
@@ -150,8 +149,7 @@ class LabelItemTest : public ::testing::TestWithParam<const char*> {};
 
 // Any one of the fourteen items prints the 12 mm label.
 TEST_P(LabelItemTest, EachItemPrintsTheLabel) {
-  JobRun run;
-  run.add(jobText("J", kImage + kLabel + GetParam() + "=true\n"));
+  TextJobs run{jobText("J", kImage + kLabel + GetParam() + "=true\n")};
   EXPECT_SIZE(JobSizeCalc(run.jobs(), false, 0.0).getJobSize("J"), 100, 62);
 }
 
@@ -182,8 +180,7 @@ class MultiPageTest : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(MultiPageTest, PagesStackWithTheirBreaks) {
   const PageCase& c = GetParam();
-  JobRun run;
-  run.add(jobText("J", kPages + c.copies, pagePrint(c.mode)));
+  TextJobs run{jobText("J", kPages + c.copies, pagePrint(c.mode))};
   EXPECT_SIZE(JobSizeCalc(run.jobs(), false, 4.0).getJobSize("J"), c.width, c.height);
   EXPECT_SIZE(JobSizeCalc(run.jobs(), true, 4.0).getJobSize("J"), c.width, c.heightWithAfterFeed);
 }
@@ -203,28 +200,25 @@ INSTANTIATE_TEST_SUITE_P(Modes, MultiPageTest, ::testing::Values(
 TEST(JobSizeCalcPrimary, RunSettingsComeFromThePrimaryJob) {
   const std::string copies = kPages + kFourCopies;
   const std::string jobJ = "JobID=\"J\"\nPrimary=\"P\"";
-  JobRun byPrimary, byGrouping, noPrimary;
   // J itself asks for mode 1 (333); its primary P for mode 2 (345).
-  byPrimary.add(iniSection("Job", jobJ) + iniSection("Print", pagePrint(1)) +
-                iniSection("Composite", copies))
-      .add(jobText("P", kImage, pagePrint(2)));
+  const TextJobs byPrimary{
+      iniSection("Job", jobJ) + iniSection("Print", pagePrint(1)) + iniSection("Composite", copies),
+      jobText("P", kImage, pagePrint(2))};
   EXPECT_SIZE(JobSizeCalc(byPrimary.jobs(), false, 4.0).getJobSize("J"), 210, 345);
   // "GroupingPrimary" G (mode 0: 325) comes before "Primary".
-  byGrouping.add(iniSection("Job", jobJ + "\nGroupingPrimary=\"G\"") +
-                 iniSection("Print", pagePrint(1)) + iniSection("Composite", copies))
-      .add(jobText("P", kImage, pagePrint(2)))
-      .add(jobText("G", kImage, pagePrint(0)));
+  const TextJobs byGrouping{iniSection("Job", jobJ + "\nGroupingPrimary=\"G\"") +
+                                iniSection("Print", pagePrint(1)) + iniSection("Composite", copies),
+                            jobText("P", kImage, pagePrint(2)), jobText("G", kImage, pagePrint(0))};
   EXPECT_SIZE(JobSizeCalc(byGrouping.jobs(), false, 4.0).getJobSize("J"), 210, 325);
   // A primary not in the list: the first job's own marks (Z = 10) count.
-  noPrimary.add(iniSection("Job", jobJ) + iniSection("Print", marks(1, 1, false, 10)) +
-                iniSection("Composite", kImage));
+  const TextJobs noPrimary{iniSection("Job", jobJ) + iniSection("Print", marks(1, 1, false, 10)) +
+                           iniSection("Composite", kImage)};
   EXPECT_SIZE(JobSizeCalc(noPrimary.jobs(), false, 0.0).getJobSize("J"), 120, 70);
 }
 
 TEST(JobSizeCalcLookup, UnknownJobsHaveNoSize) {
-  JobRun run;
-  run.add(jobText("J", kImage, marks(1, 1, false, 10)))
-      .add(iniSection("Job", "JobID=\"bare\""));  // no "Composite"
+  const TextJobs run{jobText("J", kImage, marks(1, 1, false, 10)),
+                     iniSection("Job", "JobID=\"bare\"")};  // no "Composite"
   const JobSizeCalc calc(run.jobs(), false, 0.0), empty;
   for (const JobSizeCalc* c : {&calc, &empty}) {
     EXPECT_SIZE(c->getJobSize("other"), 0, 0);

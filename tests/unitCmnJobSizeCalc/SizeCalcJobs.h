@@ -1,22 +1,14 @@
-// Test helpers: job texts assembled from INI sections, and the jobs of one
-// run read from those texts by JobParam, as the library reads the host's.
+// Test helpers: job texts assembled from INI sections, read by JobParam as
+// the library reads the host's (support/JobTexts.h), and checks of sizes
+// and rectangles.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "support/LogCapture.h"
-#include "unitCmnJobParam/JobParam.h"
+#include "support/JobTexts.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
-
-inline std::string iniSection(const std::string& name, const std::string& body) {
-  return "[" + name + "]\n" + body + "\n";
-}
 
 // A job that is its own primary, with "Print", "Composite" and further
 // sections (binary units).
@@ -40,30 +32,6 @@ inline std::string copyUnit(int copy, const std::string& offset, const std::stri
 inline std::string tileUnit(int i, int j, const std::string& offset) {
   return unit(i, j, 1, offset);
 }
-
-inline std::string sizeCalcDataText(const std::string& name) {
-  std::ifstream in(std::string(UNITCMN_TEST_DATA) + "/sizecalc/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// The jobs of one run, owned here; jobs() is the list a calculator gets.
-class JobRun {
- public:
-  JobRun& add(const std::string& text) {
-    owned_.push_back(std::make_unique<JobParam>());
-    EXPECT_TRUE(owned_.back()->readParamData(text)) << text;
-    list_.push_back(owned_.back().get());
-    return *this;
-  }
-  const std::vector<JobParam*>& jobs() const { return list_; }
-
- private:
-  LogCapture log_;  // the short job texts miss most keys; keep the log quiet
-  std::vector<std::unique_ptr<JobParam>> owned_;
-  std::vector<JobParam*> list_;
-};
 
 // Parameterised cases are named by their "name" field.
 struct CaseName {

@@ -34,16 +34,14 @@ bool quarter(int r) { return r == 90 || r == 270; }
 
 specialityType::DimDouble tileSize(const std::string& composite, int i, int j,
                                    const std::string& print = "") {
-  JobRun run;
-  run.add(jobText("T", composite, print));
+  TextJobs run{jobText("T", composite, print)};
   return JobSizeCalc(run.jobs(), false, 0.0).getTileSize("T", i, j);
 }
 
 // (width, height) of every tile of the tiling, turned by r.
 void expectTiles(const std::string& composite, int r, const double (&width)[3],
                  const double (&height)[3]) {
-  JobRun run;
-  run.add(jobText("T", composite + rotations(r)));
+  TextJobs run{jobText("T", composite + rotations(r))};
   const JobSizeCalc calc(run.jobs(), false, 0.0);
   for (int i = 1; i <= 3; ++i)
     for (int j = 1; j <= 3; ++j) {
@@ -248,11 +246,11 @@ TEST(TileMargins, CutLineAndLabel) {
 }
 
 TEST(TileSize, TilesAndValuesTheTilingDoesNotHold) {
-  JobRun run;
   // Two widths for three columns; rotations 0,90,180 for column 1, 270 for (2,1).
-  run.add(jobText("T", "pages=1\ntiling=true\nscale=320,250\ntileScanDivision=3\n"
-                       "tileFeedDivision=3\ntileScanPositions=100,90\n"
-                       "tileFeedPositions=60,70,80\ntileRotates=0;90;180,270\n"));
+  const TextJobs run{jobText("T",
+                             "pages=1\ntiling=true\nscale=320,250\ntileScanDivision=3\n"
+                             "tileFeedDivision=3\ntileScanPositions=100,90\n"
+                             "tileFeedPositions=60,70,80\ntileRotates=0;90;180,270\n")};
   const JobSizeCalc calc(run.jobs(), false, 0.0);
   EXPECT_SIZE(calc.getTileSize("T", 1, 2), 70, 100);
   EXPECT_SIZE(calc.getTileSize("T", 1, 3), 100, 80);

@@ -5,7 +5,7 @@
 
 #include <boost/filesystem.hpp>
 
-#include "ParamIoTestSupport.h"
+#include "support/TestFiles.h"
 #include "unitCmnParamIo/ParamIoINI.h"
 
 namespace {

@@ -4,14 +4,12 @@
 
 #include <stdexcept>
 
-#include "ParamIoTestSupport.h"
 #include "support/LogCapture.h"
+#include "support/RaisedComment.h"
 #include "unitCmnExceptions/unitCmnExceptions.h"
 #include "unitCmnParamIo/IniParamGuard.h"
 
 namespace {
-
-constexpr int kError = 13;
 
 std::string raw(const IniSectionDataEx& s, const std::string& key) {
   std::string out;
@@ -20,18 +18,19 @@ std::string raw(const IniSectionDataEx& s, const std::string& key) {
 }
 
 TEST(IniSectionDataEx, SetValueQuotesOnlyWhatIsMissing) {
+  // Value set, raw text stored.
+  const std::pair<const char*, const char*> cases[] = {{"abc", "\"abc\""},
+                                                       {"\"abc\"", "\"abc\""},
+                                                       {"\"abc", "\"abc\""},
+                                                       {"abc\"", "\"abc\""},
+                                                       {"", ""}};
+  for (const auto& c : cases) {
+    IniSectionDataEx s;
+    s.setValue("key", c.first);
+    EXPECT_EQ(raw(s, "key"), c.second) << c.first;
+  }
   IniSectionDataEx s;
-  s.setValue("plain", "abc");
-  s.setValue("both", "\"abc\"");
-  s.setValue("front", "\"abc");
-  s.setValue("back", "abc\"");
-  s.setValue("empty", "");
   s.setValue("literal", std::string("a b"));
-  EXPECT_EQ(raw(s, "plain"), "\"abc\"");
-  EXPECT_EQ(raw(s, "both"), "\"abc\"");
-  EXPECT_EQ(raw(s, "front"), "\"abc\"");
-  EXPECT_EQ(raw(s, "back"), "\"abc\"");
-  EXPECT_EQ(raw(s, "empty"), "");
   EXPECT_EQ(raw(s, "literal"), "\"a b\"");
 }
 
@@ -47,23 +46,16 @@ TEST(IniSectionDataEx, NonDqSetterAndNumbersStoreUnquoted) {
 }
 
 TEST(IniSectionDataEx, GetValueStripsOneQuoteFromEachEnd) {
-  IniSectionDataEx s;
-  s.setValueNonDq("q", "\"abc\"");
-  s.setValueNonDq("twoQuotes", "\"\"");
-  s.setValueNonDq("oneQuote", "\"");
-  s.setValueNonDq("doubled", "\"\"x\"\"");
-  s.setValueNonDq("bare", "abc");
-  std::string out;
-  EXPECT_TRUE(s.getValue("q", out));
-  EXPECT_EQ(out, "abc");
-  EXPECT_TRUE(s.getValue("twoQuotes", out));
-  EXPECT_EQ(out, "");
-  EXPECT_TRUE(s.getValue("oneQuote", out));
-  EXPECT_EQ(out, "");
-  EXPECT_TRUE(s.getValue("doubled", out));
-  EXPECT_EQ(out, "\"x\"");
-  EXPECT_TRUE(s.getValue("bare", out));
-  EXPECT_EQ(out, "abc");
+  // Raw text stored, value got.
+  const std::pair<const char*, const char*> cases[] = {
+      {"\"abc\"", "abc"}, {"\"\"", ""}, {"\"", ""}, {"\"\"x\"\"", "\"x\""}, {"abc", "abc"}};
+  for (const auto& c : cases) {
+    IniSectionDataEx s;
+    s.setValueNonDq("key", c.first);
+    std::string out;
+    EXPECT_TRUE(s.getValue("key", out)) << c.first;
+    EXPECT_EQ(out, c.second) << c.first;
+  }
 }
 
 TEST(IniSectionDataEx, QuotedRoundTripGivesTheOriginalText) {
@@ -83,8 +75,8 @@ TEST(IniSectionDataEx, MissingKeyIsFalseWithEmptyOutput) {
   out = "old";
   EXPECT_FALSE(s.getValueNonDq("none", out));
   EXPECT_EQ(out, "");
-  EXPECT_TRUE(log.contains(kError, "ParamIoINI getValue Key not found. key:none"));
-  EXPECT_FALSE(log.contains(kError, "IniParam getValue error"));  // not a failure
+  EXPECT_TRUE(log.contains(kLogError, "ParamIoINI getValue Key not found. key:none"));
+  EXPECT_FALSE(log.contains(kLogError, "IniParam getValue error"));  // not a failure
 }
 
 TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
@@ -97,8 +89,8 @@ TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
               IniParamGuard::run(UNITCMN_SITE, logText, [] { throw std::runtime_error("boom"); });
             }),
             "boom");
-  ASSERT_EQ(log.records(kError).size(), 1u);
-  EXPECT_EQ(log.records(kError)[0].message, logText);
+  ASSERT_EQ(log.records(kLogError).size(), 1u);
+  EXPECT_EQ(log.records(kLogError)[0].message, logText);
 
   // A unitCmnException's comment is carried over, not its four-line message.
   EXPECT_EQ(raisedComment([&] {
@@ -112,7 +104,7 @@ TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
 TEST(IniParamGuard, SuccessPassesTheResultAndLogsNothing) {
   LogCapture log;
   EXPECT_EQ(IniParamGuard::run(UNITCMN_SITE, "never", [] { return 4; }), 4);
-  EXPECT_TRUE(log.records(kError).empty());
+  EXPECT_TRUE(log.records(kLogError).empty());
 }
 
 }  // namespace

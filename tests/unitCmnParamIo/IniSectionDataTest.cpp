@@ -4,12 +4,17 @@
 
 #include <climits>
 
-#include "ParamIoTestSupport.h"
 #include "support/LogCapture.h"
+#include "support/RaisedComment.h"
 
 namespace {
 
-constexpr int kError = 13;
+// The value of a present key as the type of start, which it replaces.
+template <class T>
+T got(const IniSectionData& s, const std::string& key, T start) {
+  EXPECT_TRUE(s.getValue(key, start)) << key;
+  return start;
+}
 
 TEST(IniSectionData, KeepsFirstSetOrderAndReplacesInPlace) {
   IniSectionData s;
@@ -31,7 +36,7 @@ TEST(IniSectionData, KeysAreCaseSensitive) {
   EXPECT_FALSE(s.getValue("key", out));
   EXPECT_TRUE(s.getValue("Key", out));
   EXPECT_EQ(out, "x");
-  EXPECT_TRUE(log.contains(kError, "key:key"));
+  EXPECT_TRUE(log.contains(kLogError, "key:key"));
 }
 
 TEST(IniSectionData, TypedSettersStoreTheirTextForms) {
@@ -54,23 +59,12 @@ TEST(IniSectionData, TypedGettersConvertTheRawText) {
   s.setValue("d", "2.25");
   s.setValue("b", "TRUE");
   s.setValue("b2", "False");
-  int i = 0;
-  long long ll = 0;
-  unsigned long long ull = 0;
-  double d = 0;
-  bool b = false, b2 = true;
-  EXPECT_TRUE(s.getValue("i", i));
-  EXPECT_TRUE(s.getValue("ll", ll));
-  EXPECT_TRUE(s.getValue("ull", ull));
-  EXPECT_TRUE(s.getValue("d", d));
-  EXPECT_TRUE(s.getValue("b", b));
-  EXPECT_TRUE(s.getValue("b2", b2));
-  EXPECT_EQ(i, 12);
-  EXPECT_EQ(ll, -9000000000LL);
-  EXPECT_EQ(ull, 18446744073709551615ULL);
-  EXPECT_DOUBLE_EQ(d, 2.25);
-  EXPECT_TRUE(b);
-  EXPECT_FALSE(b2);
+  EXPECT_EQ(got(s, "i", 0), 12);
+  EXPECT_EQ(got(s, "ll", 0LL), -9000000000LL);
+  EXPECT_EQ(got(s, "ull", 0ULL), 18446744073709551615ULL);
+  EXPECT_DOUBLE_EQ(got(s, "d", 0.0), 2.25);
+  EXPECT_TRUE(got(s, "b", false));
+  EXPECT_FALSE(got(s, "b2", true));
 }
 
 TEST(IniSectionData, MissingKeyLogsAndLeavesTypedOutputAlone) {
@@ -88,8 +82,8 @@ TEST(IniSectionData, MissingKeyLogsAndLeavesTypedOutputAlone) {
   EXPECT_EQ(d, 0.5);
   EXPECT_TRUE(b);
   EXPECT_EQ(text, "");  // the text getter empties its output first
-  EXPECT_TRUE(log.contains(kError, "ParamIoINI getValue Key not found. key:nope"));
-  const auto errors = log.records(kError);
+  EXPECT_TRUE(log.contains(kLogError, "ParamIoINI getValue Key not found. key:nope"));
+  const auto errors = log.records(kLogError);
   ASSERT_FALSE(errors.empty());
   EXPECT_EQ(errors.back().message, "ParamIoINI getValue Key not found. key:gone");
 }

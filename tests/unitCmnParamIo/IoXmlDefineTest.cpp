@@ -2,58 +2,48 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamIoTestSupport.h"
+#include "support/RaisedComment.h"
 
 namespace {
 
 using Attributes = std::vector<IoXmlDefine::Attribute>;
 
-TEST(IoXmlDefineValue, SettersWriteTheTextForms) {
+// The text a value is stored as, over an earlier value.
+template <class T>
+std::string written(const T& value) {
   IoXmlDefine define("A.B");
-  define.setValue(-42);
-  EXPECT_EQ(define.value(), "-42");
-  define.setValue(4000000000u);
-  EXPECT_EQ(define.value(), "4000000000");
-  define.setValue(0.5);
-  EXPECT_EQ(define.value(), "0.500000");
-  define.setValue(-1.0 / 3.0);
-  EXPECT_EQ(define.value(), "-0.333333");
-  define.setValue(true);
-  EXPECT_EQ(define.value(), "true");
-  define.setValue(false);
-  EXPECT_EQ(define.value(), "false");
-  define.setValue("literal");  // a literal is text, not a bool
-  EXPECT_EQ(define.value(), "literal");
-  define.setValue(std::string("a < b"));
-  EXPECT_EQ(define.value(), "a < b");
-  EXPECT_EQ(define.getName(), "A.B");
+  define.setValue("earlier");
+  define.setValue(value);
+  return define.value();
+}
+
+// The text read back as the type of start, which it replaces.
+template <class T>
+T converted(const std::string& text, T start) {
+  IoXmlDefine define;
+  define.setValue(text);
+  define.getValue(start);
+  return start;
+}
+
+TEST(IoXmlDefineValue, SettersWriteTheTextForms) {
+  EXPECT_EQ(written(-42), "-42");
+  EXPECT_EQ(written(4000000000u), "4000000000");
+  EXPECT_EQ(written(0.5), "0.500000");
+  EXPECT_EQ(written(-1.0 / 3.0), "-0.333333");
+  EXPECT_EQ(written(true), "true");
+  EXPECT_EQ(written(false), "false");
+  EXPECT_EQ(written("literal"), "literal");  // a literal is text, not a bool
+  EXPECT_EQ(written(std::string("a < b")), "a < b");
+  EXPECT_EQ(IoXmlDefine("A.B").getName(), "A.B");
 }
 
 TEST(IoXmlDefineValue, GettersConvertTheText) {
-  IoXmlDefine define;
-  define.setValue(" 17mm");
-  int i = 0;
-  define.getValue(i);
-  EXPECT_EQ(i, 17);  // leading blanks skipped, trailing text ignored
-
-  define.setValue("2.25");
-  double d = 0;
-  define.getValue(d);
-  EXPECT_DOUBLE_EQ(d, 2.25);
-
-  define.setValue("TRUE");
-  bool b = false;
-  define.getValue(b);
-  EXPECT_TRUE(b);
-
-  define.setValue("123");
-  unsigned int u = 0;
-  define.getValue(u);
-  EXPECT_EQ(u, 123u);
-
-  std::string text = "old";
-  define.getValue(text);
-  EXPECT_EQ(text, "123");
+  EXPECT_EQ(converted(" 17mm", 0), 17);  // leading blanks skipped, trailing text ignored
+  EXPECT_DOUBLE_EQ(converted("2.25", 0.0), 2.25);
+  EXPECT_TRUE(converted("TRUE", false));
+  EXPECT_EQ(converted("123", 0u), 123u);
+  EXPECT_EQ(converted("123", std::string("old")), "123");
 }
 
 TEST(IoXmlDefineValue, FailedConversionRaisesAndLeavesZero) {

@@ -4,7 +4,8 @@
 
 #include <boost/filesystem.hpp>
 
-#include "ParamIoTestSupport.h"
+#include "support/RaisedComment.h"
+#include "support/TestFiles.h"
 
 namespace {
 

@@ -7,13 +7,12 @@
 #include <boost/filesystem.hpp>
 #include <thread>
 
-#include "ParamIoTestSupport.h"
 #include "support/LogCapture.h"
+#include "support/RaisedComment.h"
+#include "support/TestFiles.h"
 #include "unitCmnParamIo/IniSectionDataEx.h"
 
 namespace {
-
-constexpr int kError = 13;
 
 // Sections B then A; comments, blank lines, blanks around '=' and quotes.
 const char* const kJobText =
@@ -123,7 +122,7 @@ TEST(ParamIoINIModel, MissingSectionLogsAndLeavesOutputAlone) {
   IniSectionData out = section({{"keep", "me"}});
   EXPECT_FALSE(io.getSectionData("Nope", &out));
   EXPECT_EQ(out.toString(), "keep=me\n");
-  const auto errors = log.records(kError);
+  const auto errors = log.records(kLogError);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].message, "ParamIoINI getSectionData section not found. section:Nope");
 }
@@ -243,8 +242,7 @@ TEST(ParamIoINIFile, KeylessSectionsAreWrittenAsKeysBeforeTheHeaders) {
   ParamIoINI io;
   io.setSectionData("S1", section({{"a", "1"}}));
   io.setSectionData("S2", IniSectionData());
-  const std::string path = dir.file("job.ini");
-  writeText(path, "old content that must go\n");
+  const std::string path = dir.put("job.ini", "old content that must go\n");
   ASSERT_TRUE(io.writeFile(path));
   EXPECT_EQ(readText(path), "S2=\n[S1]\na=1\n");
   ParamIoINI back;

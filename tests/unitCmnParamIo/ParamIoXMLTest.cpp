@@ -7,7 +7,8 @@
 #include <chrono>
 #include <functional>
 
-#include "ParamIoTestSupport.h"
+#include "support/RaisedComment.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -473,22 +474,16 @@ TEST(ParamIoXMLLimits, MarkupThatHidesTagsDoesNotCount) {
 }
 
 TEST(ParamIoXMLLimits, TagsThatOnlyLookHiddenAreCounted) {
-  ParamIoXML io;
-  // "/>" inside a quoted value does not make an empty element.
-  EXPECT_EQ(raisedComment([&] {
-              io.readText(nested(ParamIoXML::kMaxDepth + 1, "<L t=\"/>\">", "</L>"));
-            }),
-            kDepthRefusal);
-  // A quote is an ordinary name character for RapidXML: no quoted run starts.
-  EXPECT_EQ(raisedComment([&] {
-              io.readText(nested(ParamIoXML::kMaxDepth + 1, "<L\">", "</L\">"));
-            }),
-            kDepthRefusal);
-  // Whitespace and missing separators between attributes.
-  EXPECT_EQ(raisedComment([&] {
-              io.readText(nested(ParamIoXML::kMaxDepth + 1, "<L\n a = '1'b=\"2\" >", "</L >"));
-            }),
-            kDepthRefusal);
+  // "/>" inside a quoted value does not make an empty element; a quote is an
+  // ordinary name character for RapidXML (no quoted run starts); whitespace
+  // and missing separators between attributes.
+  const std::pair<const char*, const char*> tags[] = {
+      {"<L t=\"/>\">", "</L>"}, {"<L\">", "</L\">"}, {"<L\n a = '1'b=\"2\" >", "</L >"}};
+  for (const auto& tag : tags) {
+    ParamIoXML io;
+    const std::string text = nested(ParamIoXML::kMaxDepth + 1, tag.first, tag.second);
+    EXPECT_EQ(raisedComment([&] { io.readText(text); }), kDepthRefusal) << tag.first;
+  }
 }
 
 TEST(ParamIoXMLLimits, HundredThousandLevelsAreRefusedQuickly) {

@@ -7,12 +7,11 @@
 #include <boost/filesystem.hpp>
 
 #include "support/LogCapture.h"
-#include "unitCmnParamIo/ParamIoTestSupport.h"
+#include "support/TestFiles.h"
 
 namespace {
 
 namespace fs = boost::filesystem;
-constexpr int kError = 13;
 
 // <Probe version="x.xx"><Width>..</Width><Label>..</Label></Probe>
 class ProbeParam : public AbXmlParam {
@@ -64,8 +63,7 @@ std::string probeText(const std::string& version, int width, const std::string& 
 
 TEST(AbXmlParamRead, SameVersionIsTakenAsIs) {
   ScratchDir dir;
-  const std::string path = dir.file("probe.xml");
-  writeText(path, probeText("1.01", 250, "roll &amp; sheet"));
+  const std::string path = dir.put("probe.xml", probeText("1.01", 250, "roll &amp; sheet"));
   ProbeParam param;
   ASSERT_TRUE(param.readParam(path));
   EXPECT_EQ(param.versionUpCalls, 0);
@@ -143,7 +141,7 @@ TEST(AbXmlParamRead, FailuresAreLoggedAndAnsweredFalse) {
     LogCapture log;
     ProbeParam param;
     EXPECT_FALSE(param.readParam(dir.file(c.file))) << c.file;
-    EXPECT_TRUE(log.contains(kError, c.message)) << c.file;
+    EXPECT_TRUE(log.contains(kLogError, c.message)) << c.file;
     EXPECT_EQ(param.label, c.label) << c.file;
   }
   // A text refused before parsing.
@@ -152,7 +150,7 @@ TEST(AbXmlParamRead, FailuresAreLoggedAndAnsweredFalse) {
   LogCapture log;
   ProbeParam param;
   EXPECT_FALSE(param.readParamData(deep));
-  EXPECT_TRUE(log.contains(kError, "XML nesting deeper than 256 levels"));
+  EXPECT_TRUE(log.contains(kLogError, "XML nesting deeper than 256 levels"));
 }
 
 TEST(AbXmlParamRead, ReadParamDataKeepsThePath) {
@@ -205,8 +203,7 @@ TEST(AbXmlParamWrite, NoPathOrRefusedModelIsFalse) {
 
 TEST(AbXmlParamDelete, RemovesFileForgetsPathResetsFields) {
   ScratchDir dir;
-  const std::string path = dir.file("probe.xml");
-  writeText(path, probeText("1.00", 77, "gone"));
+  const std::string path = dir.put("probe.xml", probeText("1.00", 77, "gone"));
   ProbeParam param;
   ASSERT_TRUE(param.readParam(path));
   ASSERT_FALSE(param.io().getDefines().empty());
@@ -222,8 +219,7 @@ TEST(AbXmlParamDelete, RemovesFileForgetsPathResetsFields) {
 
 TEST(AbXmlParamDelete, WrongExtensionIsFalseAndKeepsThePath) {
   ScratchDir dir;
-  const std::string path = dir.file("probe.txt");
-  writeText(path, "keep");
+  const std::string path = dir.put("probe.txt", "keep");
   ProbeParam param;
   param.width = 5;
   EXPECT_FALSE(param.writeParam(path));  // stores the path, refuses the write

@@ -8,43 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "support/LogCapture.h"
-#include "unitCmnParamIo/ParamIoTestSupport.h"
-#include "unitCmnParamIo/ParamIoXML.h"
+#include "ParamTestSupport.h"
 #include "unitCmnParams/DeviceFunctionParam.h"
 
 namespace {
-
-constexpr int kError = 13;
-
-using Defines = std::vector<std::pair<std::string, std::string>>;
-
-std::string dataFile(const std::string& name) {
-  return std::string(UNITCMN_TEST_DATA) + "/params/" + name;
-}
-
-// Names and values of the nodes of an XML text, in document order.
-Defines definesOf(const std::string& xml) {
-  ParamIoXML io;
-  EXPECT_TRUE(io.readText(xml));
-  Defines out;
-  for (const IoXmlDefine& d : io.getDefines()) out.emplace_back(d.getName(), d.value());
-  return out;
-}
-
-std::string valueIn(const Defines& defines, const std::string& name) {
-  for (const auto& d : defines)
-    if (d.first == name) return d.second;
-  ADD_FAILURE() << name << " not written";
-  return std::string();
-}
-
-// The text the object writes to a file.
-std::string writtenText(DeviceFunctionParam param) {
-  ScratchDir dir;
-  EXPECT_TRUE(param.writeParam(dir.file("device.xml")));
-  return readText(dir.file("device.xml"));
-}
 
 std::string deviceText(const std::string& body, const std::string& version = "1.15") {
   return "<DeviceFunction><ParamVersion>" + version + "</ParamVersion>" + body +
@@ -55,6 +22,10 @@ class DeviceFunctionTest : public ::testing::Test {
  protected:
   void load(const std::string& body, const std::string& version = "1.15") {
     ASSERT_TRUE(param.readParamData(deviceText(body, version)));
+  }
+  std::vector<int> optionTypesOf(const std::string& body) {
+    EXPECT_TRUE(param.readParamData(deviceText(body))) << body;
+    return param.optionTypes;
   }
 
   LogCapture log;
@@ -72,7 +43,7 @@ TEST_F(DeviceFunctionTest, NewObjectWritesVersionAndEveryElementWithItsDefault) 
   // The root, the version and 235 further elements; lists are empty
   // containers.
   EXPECT_EQ(written.size(), 237u);
-  EXPECT_EQ(written, definesOf(readText(dataFile("device_defaults.xml"))));
+  EXPECT_EQ(written, definesOfFile("device_defaults.xml"));
 }
 
 TEST_F(DeviceFunctionTest, PullBackOnlyFileKeepsEveryOtherDefault) {
@@ -84,28 +55,28 @@ TEST_F(DeviceFunctionTest, PullBackOnlyFileKeepsEveryOtherDefault) {
   EXPECT_TRUE(param.waveFormSelection);
   EXPECT_EQ(param.getParamVersion(), "1.15");  // no version element: nothing raised
 
-  Defines expected = definesOf(readText(dataFile("device_defaults.xml")));
+  Defines expected = definesOfFile("device_defaults.xml");
   for (auto& d : expected)
     if (d.first == "DeviceFunction.PullBack") d.second = "true";
   EXPECT_EQ(definesOf(writtenText(param)), expected);
 }
 
 TEST_F(DeviceFunctionTest, InitParamPutsEveryFieldBackToItsDefault) {
-  ASSERT_TRUE(param.readParam(dataFile("device_full.xml")));
+  ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
   ASSERT_TRUE(param.pullBack);
   param.initParam();
   EXPECT_EQ(param.getParamVersion(), "1.15");
-  EXPECT_EQ(definesOf(writtenText(param)), definesOf(readText(dataFile("device_defaults.xml"))));
+  EXPECT_EQ(definesOf(writtenText(param)), definesOfFile("device_defaults.xml"));
 }
 
 // ---- full file ---------------------------------------------------------------
 
 // In device_full.xml an int element holds its row number n in the element
 // list (PullBack is 2), a double n + 0.25, a text "Name<n>", an item list
-// three items and a ","-joined list three parts; every bool is the
+// three items and a ","-joined list three entries; every bool is the
 // opposite of its default.
 TEST_F(DeviceFunctionTest, FullFileFillsEachFieldFromItsOwnElement) {
-  ASSERT_TRUE(param.readParam(dataFile("device_full.xml")));
+  ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
   EXPECT_TRUE(param.pullBack);
   EXPECT_EQ(param.adsorbFan, 7);
   EXPECT_DOUBLE_EQ(param.maxScanPauseTime, 9.25);
@@ -127,29 +98,25 @@ TEST_F(DeviceFunctionTest, FullFileFillsEachFieldFromItsOwnElement) {
   EXPECT_TRUE(param.mediaTension);
 }
 
+// Every value and the order of every list as in the source.
 TEST_F(DeviceFunctionTest, FullFileReadWriteReadGivesTheSameFile) {
-  ASSERT_TRUE(param.readParam(dataFile("device_full.xml")));
-  const std::string first = writtenText(param);
-  // Every value and the order of every list as in the source.
-  EXPECT_EQ(definesOf(first), definesOf(readText(dataFile("device_full.xml"))));
-
-  DeviceFunctionParam again;
-  ASSERT_TRUE(again.readParamData(first));
-  EXPECT_EQ(writtenText(again), first);
+  expectSameNodesWrittenBack<DeviceFunctionParam>("device_full.xml");
 }
 
 TEST_F(DeviceFunctionTest, CopyKeepsEveryValue) {
-  ASSERT_TRUE(param.readParam(dataFile("device_full.xml")));
+  ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
   const DeviceFunctionParam copy = param;
   param.initParam();
-  EXPECT_EQ(definesOf(writtenText(copy)), definesOf(readText(dataFile("device_full.xml"))));
+  EXPECT_EQ(definesOf(writtenText(copy)), definesOfFile("device_full.xml"));
 }
 
 // ---- lists -------------------------------------------------------------------
 
 TEST_F(DeviceFunctionTest, JoinedOptionTypeElementIsPreferredToTheContainer) {
-  load("<OptionTypes><OptionType>4</OptionType></OptionTypes><OptionType>3,5</OptionType>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{3, 5}));
+  EXPECT_EQ(
+      optionTypesOf(
+          "<OptionTypes><OptionType>4</OptionType></OptionTypes><OptionType>3,5</OptionType>"),
+      (std::vector<int>{3, 5}));
 }
 
 TEST_F(DeviceFunctionTest, ContainerItemsAreReadInFileOrder) {
@@ -188,47 +155,41 @@ TEST_F(DeviceFunctionTest, EmptyCommaSeparatedElementIsAnEmptyListAndCounts) {
 // ---- option types of older files ------------------------------------------
 
 TEST_F(DeviceFunctionTest, TurnelSizeSelectsTheFirstMatchingOptionType) {
-  load("<Turnel>true</Turnel><TurnelSize>600</TurnelSize>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{4}));
-  load("<Turnel>true</Turnel><TurnelSize>300</TurnelSize>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{3}));
-  load("<Turnel>true</Turnel><TurnelSize>450</TurnelSize>");
-  EXPECT_TRUE(param.optionTypes.empty());
-  load("<Turnel>true</Turnel>");
-  EXPECT_TRUE(param.optionTypes.empty());
-  load("<Turnel>false</Turnel><TurnelSize>600</TurnelSize>");
-  EXPECT_TRUE(param.optionTypes.empty());
+  EXPECT_EQ(optionTypesOf("<Turnel>true</Turnel><TurnelSize>600</TurnelSize>"),
+            (std::vector<int>{4}));
+  EXPECT_EQ(optionTypesOf("<Turnel>true</Turnel><TurnelSize>300</TurnelSize>"),
+            (std::vector<int>{3}));
+  EXPECT_TRUE(optionTypesOf("<Turnel>true</Turnel><TurnelSize>450</TurnelSize>").empty());
+  EXPECT_TRUE(optionTypesOf("<Turnel>true</Turnel>").empty());
+  EXPECT_TRUE(optionTypesOf("<Turnel>false</Turnel><TurnelSize>600</TurnelSize>").empty());
 }
 
 TEST_F(DeviceFunctionTest, QuorlAddsOptionTypeTwoBeforeTheTurnelOne) {
-  load("<Turnel>true</Turnel><TurnelSize>600</TurnelSize><Quorl>true</Quorl>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{2, 4}));
-  load("<Quorl>false</Quorl>");  // found, so the file counts as read
-  EXPECT_TRUE(param.optionTypes.empty());
+  EXPECT_EQ(optionTypesOf("<Turnel>true</Turnel><TurnelSize>600</TurnelSize><Quorl>true</Quorl>"),
+            (std::vector<int>{2, 4}));
+  // Found, so the file counts as read.
+  EXPECT_TRUE(optionTypesOf("<Quorl>false</Quorl>").empty());
 }
 
 TEST_F(DeviceFunctionTest, OlderElementsAreIgnoredWhenAnOptionTypeFormIsPresent) {
-  load(
-      "<OptionTypes><OptionType>5</OptionType></OptionTypes><Quorl>true</Quorl>"
-      "<Turnel>true</Turnel><TurnelSize>600</TurnelSize>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{5}));
-  load("<OptionType>3</OptionType><Quorl>true</Quorl>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{3}));
+  EXPECT_EQ(optionTypesOf("<OptionTypes><OptionType>5</OptionType></OptionTypes><Quorl>true</Quorl>"
+                          "<Turnel>true</Turnel><TurnelSize>600</TurnelSize>"),
+            (std::vector<int>{5}));
+  EXPECT_EQ(optionTypesOf("<OptionType>3</OptionType><Quorl>true</Quorl>"), (std::vector<int>{3}));
   // An empty container holds no option type: the older elements apply.
-  load("<OptionTypes/><Quorl>true</Quorl>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{2}));
+  EXPECT_EQ(optionTypesOf("<OptionTypes/><Quorl>true</Quorl>"), (std::vector<int>{2}));
 }
 
 TEST_F(DeviceFunctionTest, TurnelSizeAloneIsNotCountedAndABadTurnelFails) {
   EXPECT_FALSE(param.readParamData(deviceText("<TurnelSize>600</TurnelSize>")));
   EXPECT_FALSE(param.readParamData(deviceText("<Turnel>yes</Turnel>")));
-  EXPECT_TRUE(log.contains(kError, "It is not a Boolean value."));
+  EXPECT_TRUE(log.contains(kLogError, "It is not a Boolean value."));
 }
 
 // ---- raising older versions ------------------------------------------------
 
 TEST_F(DeviceFunctionTest, Version102IsRaisedStepByStep) {
-  ASSERT_TRUE(param.readParamData(readText(dataFile("device_v102.xml"))));
+  ASSERT_TRUE(param.readParamData(paramText("device_v102.xml")));
   EXPECT_EQ(param.getParamVersion(), "1.15");
   EXPECT_TRUE(param.colorPattern);  // follows MarginBeforePrint
   EXPECT_TRUE(param.turnelGloss);   // DefaultTurnel 2 and MarginLr 0
@@ -296,24 +257,15 @@ TEST_F(DeviceFunctionTest, EachStepRunsOnlyBelowItsThreshold) {
 }
 
 TEST_F(DeviceFunctionTest, RaisedFileIsWrittenBack) {
-  ScratchDir dir;
-  const std::string path = dir.file("old.xml");
-  writeText(path, readText(dataFile("device_v102.xml")));
-  ASSERT_TRUE(param.readParam(path));
-
-  const Defines onDisk = definesOf(readText(path));
+  const Defines onDisk = definesOf(fileAfterReading(param, paramText("device_v102.xml")));
   EXPECT_EQ(valueIn(onDisk, "DeviceFunction.ParamVersion"), "1.15");
   EXPECT_EQ(valueIn(onDisk, "DeviceFunction.InkThresholdValue"), "2");
   EXPECT_EQ(onDisk, definesOf(writtenText(param)));
 }
 
 TEST_F(DeviceFunctionTest, CurrentFileIsNotWrittenBack) {
-  ScratchDir dir;
-  const std::string path = dir.file("current.xml");
   const std::string text = deviceText("<PullBack>true</PullBack><Quorl>true</Quorl>");
-  writeText(path, text);
-  ASSERT_TRUE(param.readParam(path));
-  EXPECT_EQ(readText(path), text);
+  EXPECT_EQ(fileAfterReading(param, text), text);
 }
 
 // ---- failures ----------------------------------------------------------------
@@ -322,7 +274,7 @@ TEST_F(DeviceFunctionTest, BadBoolFailsAndKeepsTheFieldsReadBeforeIt) {
   EXPECT_FALSE(param.readParamData(deviceText(
       "<PullBack>true</PullBack><AdsorbFan>4</AdsorbFan><MaxScanPauseTime>2.5</MaxScanPauseTime>"
       "<UseHeadUnit>yes</UseHeadUnit><HeaterStandby>true</HeaterStandby>")));
-  EXPECT_TRUE(log.contains(kError, "It is not a Boolean value."));
+  EXPECT_TRUE(log.contains(kLogError, "It is not a Boolean value."));
   EXPECT_TRUE(param.pullBack);
   EXPECT_EQ(param.adsorbFan, 4);
   EXPECT_DOUBLE_EQ(param.maxScanPauseTime, 2.5);
@@ -332,7 +284,7 @@ TEST_F(DeviceFunctionTest, BadBoolFailsAndKeepsTheFieldsReadBeforeIt) {
 
 TEST_F(DeviceFunctionTest, BadNumbersFail) {
   EXPECT_FALSE(param.readParamData(deviceText("<AdsorbFan>abc</AdsorbFan>")));
-  EXPECT_TRUE(log.contains(kError, "stoi"));
+  EXPECT_TRUE(log.contains(kLogError, "stoi"));
   EXPECT_FALSE(param.readParamData(deviceText("<OptionType>3,x</OptionType>")));
   EXPECT_FALSE(param.readParamData(
       deviceText("<NotAvailableInkByColorReplace>1,,2</NotAvailableInkByColorReplace>")));
@@ -348,7 +300,7 @@ TEST_F(DeviceFunctionTest, FileWithoutAnyElementIsNotRead) {
 
 TEST_F(DeviceFunctionTest, DeleteForgetsPathAndValues) {
   ScratchDir dir;
-  ASSERT_TRUE(param.readParam(dataFile("device_full.xml")));
+  ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
   ASSERT_TRUE(param.writeParam(dir.file("device.xml")));
   ASSERT_TRUE(param.deleteParam());
   EXPECT_TRUE(param.getFilePath().empty());

@@ -4,19 +4,13 @@
 
 #include <boost/filesystem.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "support/LogCapture.h"
-#include "unitCmnParamIo/ParamIoTestSupport.h"
+#include "ParamTestSupport.h"
+#include "support/RaisedComment.h"
 
 namespace {
-
-constexpr int kTrace = 9;
-constexpr int kError = 13;
-
-std::string dataFile(const std::string& name) {
-  return std::string(UNITCMN_TEST_DATA) + "/params/" + name;
-}
 
 // Lines joined, each ended by a newline.
 std::string lines(std::initializer_list<const char*> items) {
@@ -24,6 +18,9 @@ std::string lines(std::initializer_list<const char*> items) {
   for (const char* line : items) text += std::string(line) + "\n";
   return text;
 }
+
+// Top, bottom, left and right.
+std::vector<double> sides(const JigMargins& m) { return {m.top, m.bottom, m.left, m.right}; }
 
 // The numbers of the picture rectangles, in the order held.
 std::vector<std::string> pictureNumbers(const JigParam& jig) {
@@ -43,26 +40,21 @@ std::string jigWithPictures(std::initializer_list<const char*> numbers) {
 
 TEST(JigParamRead, TakesEveryElementOfAFullFileIncludingNestedOnes) {
   JigParam jig;
-  ASSERT_TRUE(jig.readParam(dataFile("jig_full.xml")));
+  ASSERT_TRUE(jig.readParam(paramFile("jig_full.xml")));
   EXPECT_EQ(jig.getParamVersion(), "1.01");
   EXPECT_TRUE(jig.isDefault);
   EXPECT_EQ(jig.fileName, "Phone case 2x2");
   EXPECT_TRUE(jig.readOnlyEditable);
-  EXPECT_DOUBLE_EQ(jig.wholeSizeW, 1300.5);
-  EXPECT_DOUBLE_EQ(jig.wholeSizeH, 2500.25);
-  EXPECT_DOUBLE_EQ(jig.jigSizeW, 600.0);
-  EXPECT_DOUBLE_EQ(jig.jigSizeH, 400.0);
-  EXPECT_DOUBLE_EQ(jig.jigOriginW, 10.125);
-  EXPECT_DOUBLE_EQ(jig.jigOriginH, 20.375);
+  // Each W and H pair: the values are exact in binary.
+  using WH = std::pair<double, double>;
+  EXPECT_EQ(WH(jig.wholeSizeW, jig.wholeSizeH), WH(1300.5, 2500.25));
+  EXPECT_EQ(WH(jig.jigSizeW, jig.jigSizeH), WH(600.0, 400.0));
+  EXPECT_EQ(WH(jig.jigOriginW, jig.jigOriginH), WH(10.125, 20.375));
   EXPECT_DOUBLE_EQ(jig.jigDeskew, -0.75);
-  EXPECT_DOUBLE_EQ(jig.firstOriginW, 5.5);
-  EXPECT_DOUBLE_EQ(jig.firstOriginH, 6.5);
-  EXPECT_DOUBLE_EQ(jig.basePictureSizeW, 80.0);
-  EXPECT_DOUBLE_EQ(jig.basePictureSizeH, 160.0);
-  EXPECT_DOUBLE_EQ(jig.basePicturePitchW, 100.0);
-  EXPECT_DOUBLE_EQ(jig.basePicturePitchH, 180.0);
-  EXPECT_EQ(jig.pictureCountsW, 2);
-  EXPECT_EQ(jig.pictureCountsH, 3);
+  EXPECT_EQ(WH(jig.firstOriginW, jig.firstOriginH), WH(5.5, 6.5));
+  EXPECT_EQ(WH(jig.basePictureSizeW, jig.basePictureSizeH), WH(80.0, 160.0));
+  EXPECT_EQ(WH(jig.basePicturePitchW, jig.basePicturePitchH), WH(100.0, 180.0));
+  EXPECT_EQ(std::make_pair(jig.pictureCountsW, jig.pictureCountsH), std::make_pair(2, 3));
   EXPECT_EQ(jig.positioningPolicy, 12);
   EXPECT_TRUE(jig.fittedScale);
   EXPECT_FALSE(jig.fixedScale);
@@ -78,14 +70,8 @@ TEST(JigParamRead, TakesEveryElementOfAFullFileIncludingNestedOnes) {
   EXPECT_EQ(jig.direction, 3);
   EXPECT_TRUE(jig.isAutoTrim);
   // Top, Bottom, Left, Right are 1..4 and 5..8: a swapped path shows.
-  EXPECT_DOUBLE_EQ(jig.autoTrimCorrection.top, 1.0);
-  EXPECT_DOUBLE_EQ(jig.autoTrimCorrection.bottom, 2.0);
-  EXPECT_DOUBLE_EQ(jig.autoTrimCorrection.left, 3.0);
-  EXPECT_DOUBLE_EQ(jig.autoTrimCorrection.right, 4.0);
-  EXPECT_DOUBLE_EQ(jig.invalidPrintArea.top, 5.0);
-  EXPECT_DOUBLE_EQ(jig.invalidPrintArea.bottom, 6.0);
-  EXPECT_DOUBLE_EQ(jig.invalidPrintArea.left, 7.0);
-  EXPECT_DOUBLE_EQ(jig.invalidPrintArea.right, 8.0);
+  EXPECT_EQ(sides(jig.autoTrimCorrection), (std::vector<double>{1, 2, 3, 4}));
+  EXPECT_EQ(sides(jig.invalidPrintArea), (std::vector<double>{5, 6, 7, 8}));
 
   ASSERT_EQ(jig.pictureRectangles.size(), 4u);
   const PictureRectangle& third = jig.pictureRectangles[2];
@@ -114,7 +100,7 @@ TEST(JigParamRead, MissingElementsKeepTheirDefaults) {
 }
 
 TEST(JigParamRead, IsDefaultDecidesWhetherTheReadSucceeds) {
-  std::string full = readText(dataFile("jig_full.xml"));
+  std::string full = paramText("jig_full.xml");
   const std::string isDefault = "\t<IsDefault>true</IsDefault>\n";
   std::string withoutIsDefault = full;
   withoutIsDefault.erase(withoutIsDefault.find(isDefault), isDefault.size());
@@ -132,12 +118,12 @@ TEST(JigParamRead, IsDefaultDecidesWhetherTheReadSucceeds) {
 TEST(JigParamRead, LogsTheFileNameAsATrace) {
   LogCapture log;
   JigParam jig;
-  ASSERT_TRUE(jig.readParam(dataFile("jig_full.xml")));
-  EXPECT_TRUE(log.contains(kTrace, "JigParam fileName :: Phone case 2x2"));
+  ASSERT_TRUE(jig.readParam(paramFile("jig_full.xml")));
+  EXPECT_TRUE(log.contains(kLogTrace, "JigParam fileName :: Phone case 2x2"));
 }
 
 TEST(JigParamRead, ABadValueFailsTheReadAndIsLogged) {
-  const std::pair<const char*, const char*> cases[] = {
+  expectReadsFailLogging<JigParam>({
       {"<Jig><IsDefault>true</IsDefault><JigSizeW>wide</JigSizeW></Jig>", "invalid stod argument"},
       {"<Jig><IsDefault>yes</IsDefault></Jig>", "It is not a Boolean value."},
       {"<Jig><IsDefault>true</IsDefault><PdfLineColor><Density>x</Density></PdfLineColor></Jig>",
@@ -145,13 +131,7 @@ TEST(JigParamRead, ABadValueFailsTheReadAndIsLogged) {
       {"<Jig><IsDefault>true</IsDefault><PictureRectangles><PictureRectangle><No>001-001</No>"
        "<OffsetW>-</OffsetW></PictureRectangle></PictureRectangles></Jig>",
        "invalid stod argument"},
-  };
-  for (const auto& c : cases) {
-    LogCapture log;
-    JigParam jig;
-    EXPECT_FALSE(jig.readParamData(c.first)) << c.first;
-    EXPECT_TRUE(log.contains(kError, c.second)) << c.first;
-  }
+  });
 }
 
 TEST(JigParamSort, OrdersByTheNumberAfterTheSeparatorThenTheOneBefore) {
@@ -186,7 +166,7 @@ TEST(JigParamSort, APictureNumberThatIsNoNumberPairFailsTheRead) {
     LogCapture log;
     JigParam jig;
     EXPECT_FALSE(jig.readParamData(jigWithPictures({"001-001", bad}))) << '"' << bad << '"';
-    EXPECT_FALSE(log.records(kError).empty()) << '"' << bad << '"';
+    EXPECT_FALSE(log.records(kLogError).empty()) << '"' << bad << '"';
   }
 }
 
@@ -200,35 +180,21 @@ TEST(JigParamSort, CalledDirectlyARefusedNumberRaisesAndLeavesTheOrder) {
 }
 
 TEST(JigParamWrite, AFullFileIsWrittenBackAsItWasRead) {
-  ScratchDir dir;
-  const std::string original = readText(dataFile("jig_full.xml"));
-  JigParam jig;
-  ASSERT_TRUE(jig.readParam(dataFile("jig_full.xml")));
-  ASSERT_TRUE(jig.writeParam(dir.file("jig.xml")));
-  EXPECT_EQ(readText(dir.file("jig.xml")), original);
-
-  JigParam again;
-  ASSERT_TRUE(again.readParam(dir.file("jig.xml")));
-  ASSERT_TRUE(again.writeParam(dir.file("again.xml")));
-  EXPECT_EQ(readText(dir.file("again.xml")), original);
+  expectWrittenBackAsRead<JigParam>("jig_full.xml");
 }
 
 TEST(JigParamWrite, PicturesAreWrittenInTheirCurrentOrder) {
-  ScratchDir dir;
   JigParam jig;
   jig.pictureRectangles.resize(2);
   jig.pictureRectangles[0].no = "002-002";
   jig.pictureRectangles[1].no = "001-001";
-  ASSERT_TRUE(jig.writeParam(dir.file("jig.xml")));
-  const std::string text = readText(dir.file("jig.xml"));
+  const std::string text = writtenText(jig);
+  EXPECT_NE(text.find("001-001"), std::string::npos);
   EXPECT_LT(text.find("002-002"), text.find("001-001"));
 }
 
 TEST(JigParamWrite, ANewObjectWritesItsDefaults) {
-  ScratchDir dir;
-  JigParam jig;
-  ASSERT_TRUE(jig.writeParam(dir.file("new.xml")));
-  EXPECT_EQ(readText(dir.file("new.xml")),
+  EXPECT_EQ(writtenText(JigParam()),
             lines({"<?xml version=\"1.0\" encoding=\"utf-8\"?>",
                    "<Jig>",
                    "\t<ParamVersion>1.01</ParamVersion>",
@@ -285,7 +251,7 @@ TEST(JigParamWrite, ANewObjectWritesItsDefaults) {
 TEST(JigParamWrite, DeletingTheFileResetsTheFields) {
   ScratchDir dir;
   JigParam jig;
-  ASSERT_TRUE(jig.readParam(dataFile("jig_full.xml")));
+  ASSERT_TRUE(jig.readParam(paramFile("jig_full.xml")));
   ASSERT_TRUE(jig.writeParam(dir.file("jig.xml")));
   ASSERT_TRUE(jig.deleteParam());
   EXPECT_FALSE(boost::filesystem::exists(dir.file("jig.xml")));
@@ -295,38 +261,28 @@ TEST(JigParamWrite, DeletingTheFileResetsTheFields) {
 }
 
 TEST(JigParamVersion, AVersion100FileIsSavedBackAs101) {
-  ScratchDir dir;
-  const std::string path = dir.file("old.xml");
-  writeText(path, readText(dataFile("jig_v100.xml")));
   JigParam jig;
-  ASSERT_TRUE(jig.readParam(path));
-  EXPECT_EQ(jig.getParamVersion(), "1.01");
   // Only the version changed: the saved file is the 1.01 file.
-  EXPECT_EQ(readText(path), readText(dataFile("jig_full.xml")));
+  EXPECT_EQ(fileAfterReading(jig, paramText("jig_v100.xml")), paramText("jig_full.xml"));
+  EXPECT_EQ(jig.getParamVersion(), "1.01");
 }
 
 TEST(JigParamVersion, TextFromMemoryIsRaisedWithoutWritingAnything) {
-  ScratchDir dir;
   JigParam jig;
-  ASSERT_TRUE(jig.readParamData(readText(dataFile("jig_v100.xml"))));
+  ASSERT_TRUE(jig.readParamData(paramText("jig_v100.xml")));
   EXPECT_EQ(jig.getParamVersion(), "1.01");
   EXPECT_EQ(jig.getFilePath(), "");
   EXPECT_DOUBLE_EQ(jig.jigSizeW, 600.0);
 }
 
 TEST(JigParamVersion, CurrentAndNewerFilesAreLeftAlone) {
-  ScratchDir dir;
   // Compact text: any rewrite would change it.
   const std::string current = "<Jig><ParamVersion>1.01</ParamVersion><IsDefault>true</IsDefault></Jig>";
   const std::string newer = "<Jig><ParamVersion>2.00</ParamVersion><IsDefault>true</IsDefault></Jig>";
-  writeText(dir.file("current.xml"), current);
-  writeText(dir.file("newer.xml"), newer);
   JigParam jig;
-  ASSERT_TRUE(jig.readParam(dir.file("current.xml")));
-  EXPECT_EQ(readText(dir.file("current.xml")), current);
-  ASSERT_TRUE(jig.readParam(dir.file("newer.xml")));
+  EXPECT_EQ(fileAfterReading(jig, current), current);
+  EXPECT_EQ(fileAfterReading(jig, newer), newer);
   EXPECT_EQ(jig.getParamVersion(), "2.00");
-  EXPECT_EQ(readText(dir.file("newer.xml")), newer);
 }
 
 }  // namespace

@@ -4,37 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "support/LogCapture.h"
-#include "unitCmnParamIo/ParamIoTestSupport.h"
-#include "unitCmnParamIo/ParamIoXML.h"
+#include "ParamTestSupport.h"
 #include "unitCmnParams/OptiScoutCutConditionParam.h"
 
 namespace {
-
-constexpr int kError = 13;
-
-using Defines = std::vector<std::pair<std::string, std::string>>;
-
-std::string dataFile(const std::string& name) {
-  return std::string(UNITCMN_TEST_DATA) + "/params/" + name;
-}
-
-Defines definesOf(const std::string& xml) {
-  ParamIoXML io;
-  EXPECT_TRUE(io.readText(xml));
-  Defines out;
-  for (const IoXmlDefine& d : io.getDefines()) out.emplace_back(d.getName(), d.value());
-  return out;
-}
-
-std::string writtenText(OptiScoutCutConditionParam param) {
-  ScratchDir dir;
-  EXPECT_TRUE(param.writeParam(dir.file("optiscout.xml")));
-  return readText(dir.file("optiscout.xml"));
-}
 
 std::string optiScoutText(const std::string& body, const std::string& version = "1.00") {
   return "<OptiScoutCutCondition><ParamVersion>" + version + "</ParamVersion>" + body +
@@ -53,7 +30,7 @@ class OptiScoutTest : public ::testing::Test {
 
 TEST_F(OptiScoutTest, NewObjectWritesEveryElementAndEveryNestedContainer) {
   EXPECT_EQ(param.getParamVersion(), "1.00");
-  EXPECT_EQ(definesOf(writtenText(param)), definesOf(readText(dataFile("optiscout_defaults.xml"))));
+  EXPECT_EQ(definesOf(writtenText(param)), definesOfFile("optiscout_defaults.xml"));
 }
 
 TEST_F(OptiScoutTest, RootOnlyFileIsReadWithEveryDefault) {
@@ -62,7 +39,7 @@ TEST_F(OptiScoutTest, RootOnlyFileIsReadWithEveryDefault) {
   param.cutConditions.resize(2);
   ASSERT_TRUE(param.readParamData("<OptiScoutCutCondition/>"));
   EXPECT_EQ(param.getParamVersion(), "1.00");
-  EXPECT_EQ(definesOf(writtenText(param)), definesOf(readText(dataFile("optiscout_defaults.xml"))));
+  EXPECT_EQ(definesOf(writtenText(param)), definesOfFile("optiscout_defaults.xml"));
 }
 
 // ---- cut conditions ---------------------------------------------------------
@@ -76,25 +53,18 @@ TEST_F(OptiScoutTest, CutConditionsAreEntriesInFileOrder) {
                     "<CutCondition><SpotColorName>A</SpotColorName><Blue>9</Blue></CutCondition>"
                     "</CutConditions>")));
   ASSERT_EQ(param.cutConditions.size(), 2u);
-  const OptiScoutCutCondition& first = param.cutConditions[0];
-  EXPECT_EQ(first.spotColorName, "B");
-  EXPECT_EQ(first.cuttingConditionName, "Deep");
-  EXPECT_EQ(first.red, 1);
-  EXPECT_EQ(first.green, 2);
-  EXPECT_EQ(first.blue, 3);
+  auto fields = [](const OptiScoutCutCondition& c) {
+    return std::make_tuple(c.spotColorName, c.cuttingConditionName, c.red, c.green, c.blue);
+  };
+  EXPECT_EQ(fields(param.cutConditions[0]), std::make_tuple("B", "Deep", 1, 2, 3));
   // The second entry takes nothing from the first.
-  const OptiScoutCutCondition& second = param.cutConditions[1];
-  EXPECT_EQ(second.spotColorName, "A");
-  EXPECT_EQ(second.cuttingConditionName, "");
-  EXPECT_EQ(second.red, 0);
-  EXPECT_EQ(second.green, 0);
-  EXPECT_EQ(second.blue, 9);
+  EXPECT_EQ(fields(param.cutConditions[1]), std::make_tuple("A", "", 0, 0, 9));
 }
 
 // ---- full file ---------------------------------------------------------------
 
 TEST_F(OptiScoutTest, FullFileFillsTheNestedFields) {
-  ASSERT_TRUE(param.readParam(dataFile("optiscout_full.xml")));
+  ASSERT_TRUE(param.readParam(paramFile("optiscout_full.xml")));
   EXPECT_EQ(param.createdBy, "OptiScout Designer");
   EXPECT_TRUE(param.readOnly);
   EXPECT_EQ(param.oXFFilePath, "C:\\Presets\\banner.oxf");
@@ -130,13 +100,7 @@ TEST_F(OptiScoutTest, FullFileFillsTheNestedFields) {
 }
 
 TEST_F(OptiScoutTest, FullFileReadWriteReadGivesTheSameFile) {
-  ASSERT_TRUE(param.readParam(dataFile("optiscout_full.xml")));
-  const std::string first = writtenText(param);
-  EXPECT_EQ(definesOf(first), definesOf(readText(dataFile("optiscout_full.xml"))));
-
-  OptiScoutCutConditionParam again;
-  ASSERT_TRUE(again.readParamData(first));
-  EXPECT_EQ(writtenText(again), first);
+  expectSameNodesWrittenBack<OptiScoutCutConditionParam>("optiscout_full.xml");
 }
 
 TEST_F(OptiScoutTest, CodeOffsetXAndYStayInTheirOwnFields) {
@@ -164,14 +128,10 @@ TEST_F(OptiScoutTest, NestedElementsAreFoundOnlyUnderTheirContainer) {
 // ---- versions and failures ---------------------------------------------------
 
 TEST_F(OptiScoutTest, OlderVersionIsRaisedWithoutWritingTheFile) {
-  ScratchDir dir;
-  const std::string path = dir.file("old.xml");
   const std::string text = optiScoutText("<PresetName>P</PresetName>", "0.90");
-  writeText(path, text);
-  ASSERT_TRUE(param.readParam(path));
+  EXPECT_EQ(fileAfterReading(param, text), text);
   EXPECT_EQ(param.getParamVersion(), "1.00");
   EXPECT_EQ(param.presetName, "P");
-  EXPECT_EQ(readText(path), text);
 
   ASSERT_TRUE(param.readParamData(optiScoutText("", "2.00")));
   EXPECT_EQ(param.getParamVersion(), "2.00");
@@ -181,7 +141,7 @@ TEST_F(OptiScoutTest, BadValueFailsAndIsLogged) {
   EXPECT_FALSE(param.readParamData(optiScoutText(
       "<PresetName>P</PresetName><CodeInfoModel><IsPrintCodeText>yes</IsPrintCodeText>"
       "</CodeInfoModel>")));
-  EXPECT_TRUE(log.contains(kError, "It is not a Boolean value."));
+  EXPECT_TRUE(log.contains(kLogError, "It is not a Boolean value."));
   EXPECT_EQ(param.presetName, "P");
   EXPECT_FALSE(param.readParamData(
       optiScoutText("<CutConditions><CutCondition><Red>red</Red></CutCondition></CutConditions>")));

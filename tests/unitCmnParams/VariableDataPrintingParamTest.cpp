@@ -3,22 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "support/LogCapture.h"
-#include "unitCmnParamIo/ParamIoTestSupport.h"
+#include "ParamTestSupport.h"
 
 namespace {
-
-constexpr int kError = 13;
-
-std::string dataFile(const std::string& name) {
-  return std::string(UNITCMN_TEST_DATA) + "/params/" + name;
-}
 
 template <class Kind>
 const Kind* objectAs(const VDPObjectSettingPtr& object) {
   return dynamic_cast<const Kind*>(object.get());
+}
+
+// Prefix, suffix, start, end, increment and digits of a number object.
+std::tuple<std::string, std::string, int, int, int, int> counting(const VDPNumberSetting& n) {
+  return std::make_tuple(n.prefix, n.suffix, n.startNumber, n.endNumber, n.increment, n.deigits);
 }
 
 // A parameter text with one column whose ObjectSettingInfo holds `object`.
@@ -45,7 +44,7 @@ std::vector<bool> fontExFlags(const VariableDataPrintingParam& vdp) {
 
 class VariableDataFull : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(vdp.readParam(dataFile("vdp_full.xml"))); }
+  void SetUp() override { ASSERT_TRUE(vdp.readParam(paramFile("vdp_full.xml"))); }
   VariableDataPrintingParam vdp;
 };
 
@@ -133,12 +132,7 @@ TEST_F(VariableDataFull, ReadsImageAndNumberObjectsAndColumnsWithout) {
   EXPECT_EQ(number->text.font.name, "Font 3");
   EXPECT_EQ(number->text.font.size.color.fillColor.colorValues, (std::vector<int>{13, 20, 30}));
   EXPECT_DOUBLE_EQ(number->text.fillSetting.lineWidth, 0.3);
-  EXPECT_EQ(number->prefix, "No. ");
-  EXPECT_EQ(number->suffix, " <end>");
-  EXPECT_EQ(number->startNumber, 3);
-  EXPECT_EQ(number->endNumber, 1002);
-  EXPECT_EQ(number->increment, 5);
-  EXPECT_EQ(number->deigits, 6);
+  EXPECT_EQ(counting(*number), std::make_tuple("No. ", " <end>", 3, 1002, 5, 6));
 
   EXPECT_EQ(vdp.columnSettingInfos[3].column.columnName, "Note");
   EXPECT_FALSE(vdp.columnSettingInfos[3].objectSettingInfo);
@@ -173,15 +167,7 @@ TEST_F(VariableDataFull, ReadsRowsAndCellsInFileOrder) {
 }
 
 TEST_F(VariableDataFull, IsWrittenBackAsItWasRead) {
-  ScratchDir dir;
-  const std::string original = readText(dataFile("vdp_full.xml"));
-  ASSERT_TRUE(vdp.writeParam(dir.file("vdp.xml")));
-  EXPECT_EQ(readText(dir.file("vdp.xml")), original);
-
-  VariableDataPrintingParam again;
-  ASSERT_TRUE(again.readParam(dir.file("vdp.xml")));
-  ASSERT_TRUE(again.writeParam(dir.file("again.xml")));
-  EXPECT_EQ(readText(dir.file("again.xml")), original);
+  expectWrittenBackAsRead<VariableDataPrintingParam>("vdp_full.xml");
 }
 
 TEST_F(VariableDataFull, ACopyOwnsItsOwnObjects) {
@@ -226,12 +212,7 @@ TEST(VariableDataRead, TheObjectTypeChoosesTheKindOfObject) {
   EXPECT_EQ(number->objectType, 2);
   EXPECT_DOUBLE_EQ(number->rotation, 30.0);
   EXPECT_EQ(number->text.font.name, "Mono");
-  EXPECT_EQ(number->prefix, "A-");
-  EXPECT_EQ(number->suffix, "-Z");
-  EXPECT_EQ(number->startNumber, 10);
-  EXPECT_EQ(number->endNumber, 20);
-  EXPECT_EQ(number->increment, 2);
-  EXPECT_EQ(number->deigits, 4);
+  EXPECT_EQ(counting(*number), std::make_tuple("A-", "-Z", 10, 20, 2, 4));
 
   // The elements of another kind are not taken.
   ASSERT_TRUE(vdp.readParamData(withColumnObject(
@@ -252,9 +233,10 @@ TEST(VariableDataRead, TheObjectTypeChoosesTheKindOfObject) {
 }
 
 TEST(VariableDataRead, ABadValueFailsTheReadAndIsLogged) {
-  const std::pair<std::string, const char*> cases[] = {
+  expectReadsFailLogging<VariableDataPrintingParam>({
       {withColumnObject("<ObjectType>text</ObjectType>"), "invalid stoi argument"},
-      {withColumnObject("<ObjectType>0</ObjectType><Mirror>1</Mirror>"), "It is not a Boolean value."},
+      {withColumnObject("<ObjectType>0</ObjectType><Mirror>1</Mirror>"),
+       "It is not a Boolean value."},
       {withColumnObject("<ObjectType>1</ObjectType><ImageSetting><FillSetting><LineWidth>w"
                         "</LineWidth></FillSetting></ImageSetting>"),
        "invalid stod argument"},
@@ -265,20 +247,11 @@ TEST(VariableDataRead, ABadValueFailsTheReadAndIsLogged) {
       {"<VariableDataInfo><DetaFilePath>d.csv</DetaFilePath><RowSettingInfos><RowSettingInfo>"
        "<Use>maybe</Use></RowSettingInfo></RowSettingInfos></VariableDataInfo>",
        "It is not a Boolean value."},
-  };
-  for (const auto& c : cases) {
-    LogCapture log;
-    VariableDataPrintingParam vdp;
-    EXPECT_FALSE(vdp.readParamData(c.first)) << c.first;
-    EXPECT_TRUE(log.contains(kError, c.second)) << c.first;
-  }
+  });
 }
 
 TEST(VariableDataWrite, ANewObjectWritesEmptyListsAndTexts) {
-  ScratchDir dir;
-  VariableDataPrintingParam vdp;
-  ASSERT_TRUE(vdp.writeParam(dir.file("new.xml")));
-  EXPECT_EQ(readText(dir.file("new.xml")),
+  EXPECT_EQ(writtenText(VariableDataPrintingParam()),
             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
             "<VariableDataInfo>\n"
             "\t<ParamVersion>1.02</ParamVersion>\n"
@@ -327,24 +300,22 @@ TEST(VariableDataWrite, NewObjectsWriteTheirKindAndDefaults) {
 
 TEST(VariableDataVersion, A101TextLosesFontExAndBecomes102) {
   VariableDataPrintingParam vdp;
-  ASSERT_TRUE(vdp.readParamData(readText(dataFile("vdp_v101_fontex.xml"))));
+  ASSERT_TRUE(vdp.readParamData(paramText("vdp_v101_fontex.xml")));
   EXPECT_EQ(vdp.getParamVersion(), "1.02");
   // Column text and number, cell text, cell number.
   EXPECT_EQ(fontExFlags(vdp), (std::vector<bool>{false, false, false, false}));
   // Nothing else changed: apart from FontEx and the version the file is the
   // full 1.02 file.
-  ScratchDir dir;
-  ASSERT_TRUE(vdp.writeParam(dir.file("raised.xml")));
-  std::string expected = readText(dataFile("vdp_full.xml"));
+  std::string expected = paramText("vdp_full.xml");
   const std::string on = "<FontEx>true</FontEx>";
   for (size_t at = expected.find(on); at != std::string::npos; at = expected.find(on, at))
     expected.replace(at, on.size(), "<FontEx>false</FontEx>");
-  EXPECT_EQ(readText(dir.file("raised.xml")), expected);
+  EXPECT_EQ(writtenText(vdp), expected);
 }
 
 TEST(VariableDataVersion, A102TextKeepsFontEx) {
   VariableDataPrintingParam vdp;
-  ASSERT_TRUE(vdp.readParamData(readText(dataFile("vdp_full.xml"))));
+  ASSERT_TRUE(vdp.readParamData(paramText("vdp_full.xml")));
   EXPECT_EQ(fontExFlags(vdp), (std::vector<bool>{true, true, true, true}));
 }
 
@@ -352,8 +323,8 @@ TEST(VariableDataVersion, From101OnTheDataFileIsNotConsulted) {
   LogCapture log;
   VariableDataPrintingParam vdp;
   // Its data file does not exist; no attempt to load it is made.
-  ASSERT_TRUE(vdp.readParamData(readText(dataFile("vdp_v101_fontex.xml"))));
-  EXPECT_TRUE(log.records(kError).empty());
+  ASSERT_TRUE(vdp.readParamData(paramText("vdp_v101_fontex.xml")));
+  EXPECT_TRUE(log.records(kLogError).empty());
   EXPECT_EQ(vdp.paramIoCSV.rowCount(), 0u);
   EXPECT_EQ(vdp.imageFileInfos.size(), 2u);
 }
@@ -361,8 +332,8 @@ TEST(VariableDataVersion, From101OnTheDataFileIsNotConsulted) {
 class VariableDataVersion100 : public ::testing::Test {
  protected:
   void SetUp() override {
-    writeText(dir.file("vdp.xml"), readText(dataFile("vdp_v100.xml")));
-    writeText(dir.file("vdp_v100_data.csv"), readText(dataFile("vdp_v100_data.csv")));
+    writeText(dir.file("vdp.xml"), paramText("vdp_v100.xml"));
+    writeText(dir.file("vdp_v100_data.csv"), paramText("vdp_v100_data.csv"));
   }
   std::vector<std::string> keys() const {
     std::vector<std::string> out;
@@ -392,7 +363,7 @@ TEST_F(VariableDataVersion100, CollectsTheImagesOfImageCellsFromTheDataFile) {
 }
 
 TEST_F(VariableDataVersion100, FromTextAnAbsoluteDataPathIsUsedAsWritten) {
-  std::string text = readText(dataFile("vdp_v100.xml"));
+  std::string text = paramText("vdp_v100.xml");
   const std::string relative = "<DetaFilePath>vdp_v100_data.csv</DetaFilePath>";
   text.replace(text.find(relative), relative.size(),
                "<DetaFilePath>" + dir.file("vdp_v100_data.csv") + "</DetaFilePath>");
@@ -408,14 +379,14 @@ TEST_F(VariableDataVersion100, AMissingDataFileIsLoggedAndTheReadStillSucceeds) 
   ASSERT_TRUE(vdp.readParam(dir.file("vdp.xml")));
   EXPECT_EQ(vdp.getParamVersion(), "1.02");
   EXPECT_EQ(keys(), (std::vector<std::string>{"photos/anna.png"}));
-  EXPECT_TRUE(log.contains(kError, "vdp_v100_data.csv"));
+  EXPECT_TRUE(log.contains(kLogError, "vdp_v100_data.csv"));
 }
 
 TEST_F(VariableDataVersion100, AMalformedDataFileFailsTheRead) {
   writeText(dir.file("vdp_v100_data.csv"), "Name,Photo\nAnna,photos\\qanna.png\n");
   LogCapture log;
   EXPECT_FALSE(vdp.readParam(dir.file("vdp.xml")));
-  EXPECT_TRUE(log.contains(kError, "unknown escape sequence"));
+  EXPECT_TRUE(log.contains(kLogError, "unknown escape sequence"));
 }
 
 }  // namespace

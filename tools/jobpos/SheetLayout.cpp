@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <cstdlib>
 
 #include "CommandLine.h"
@@ -130,6 +131,11 @@ bool SheetLayout::unitOf(const JobText& job, const std::string& section, PlacedU
     unit.width = deskew != 0.0 ? w * cosA + h * sinA : w;
     unit.height = deskew != 0.0 ? w * sinA + h * cosA : h;
   }
+  // The Composite describes the job as its last unit was placed; a unit
+  // placed a quarter turn from that says so in "relativeRotation".
+  const int relative = angleIn360(job.number(section, "relativeRotation", 0));
+  if (relative == 90 || relative == 270) std::swap(unit.width, unit.height);
+  unit.rotation = angleIn360(unit.rotation + relative);
   if (!(unit.width > 0.0) || !(unit.height > 0.0)) {
     warnings_.push_back(job.origin() + ": unit " + section +
                         " has no usable size in the job's Composite; drawn as 0 x 0");
