@@ -2,22 +2,14 @@
 // every job's text back with its arrangement.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/LogCapture.h"
+#include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"
 
 namespace {
-
-std::string example(const std::string& name) {
-  std::ifstream in(std::string(UNITCMN_EXAMPLES) + "/jobs/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 const char* kExamples[] = {"banner_roll.ini", "poster_two_pages.ini", "stickers_old.ini",
                            "label_rotated.ini"};
@@ -28,7 +20,7 @@ class HostArrangement : public ::testing::Test {
   void TearDown() override { disposeInstance(p); }
 
   void addExamples() {
-    for (const char* name : kExamples) addJob(p, example(name).c_str());
+    for (const char* name : kExamples) addJob(p, exampleJob(name).c_str());
   }
 
   std::vector<std::string> texts() {

@@ -2,22 +2,14 @@
 // every job's text back out through the size-then-copy protocol.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/LogCapture.h"
+#include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"
 
 namespace {
-
-std::string example(const std::string& name) {
-  std::ifstream in(std::string(UNITCMN_EXAMPLES) + "/jobs/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class HostRoundTrip : public ::testing::Test {
  protected:
@@ -44,8 +36,8 @@ class HostRoundTrip : public ::testing::Test {
 }  // namespace
 
 TEST_F(HostRoundTrip, CurrentJobsComeBackByteForByte) {
-  const std::string banner = example("banner_roll.ini");
-  const std::string poster = example("poster_two_pages.ini");
+  const std::string banner = exampleJob("banner_roll.ini");
+  const std::string poster = exampleJob("poster_two_pages.ini");
   ASSERT_FALSE(banner.empty());
   addJob(p, banner.c_str());
   addJob(p, poster.c_str());
@@ -56,7 +48,7 @@ TEST_F(HostRoundTrip, CurrentJobsComeBackByteForByte) {
 }
 
 TEST_F(HostRoundTrip, OlderJobsComeBackRaisedToTheCurrentVersion) {
-  addJob(p, example("stickers_old.ini").c_str());
+  addJob(p, exampleJob("stickers_old.ini").c_str());
   const std::string text = textOf(0);
   EXPECT_NE(text.find("ParamVersion=\"1.17\"\n"), std::string::npos);
   EXPECT_NE(text.find("insertFFMarginMode=1\n"), std::string::npos);
@@ -76,12 +68,12 @@ TEST_F(HostRoundTrip, UnreadableTextsAreStillAppendedAndLogged) {
   EXPECT_TRUE(log.contains(13, "duplicate section name"));
   EXPECT_TRUE(log.contains(13, "invalid stof argument"));
   // The instance keeps working.
-  addJob(p, example("banner_roll.ini").c_str());
-  EXPECT_EQ(textOf(4), example("banner_roll.ini"));
+  addJob(p, exampleJob("banner_roll.ini").c_str());
+  EXPECT_EQ(textOf(4), exampleJob("banner_roll.ini"));
 }
 
 TEST_F(HostRoundTrip, SizeAndCopyEdgeCases) {
-  addJob(p, example("label_rotated.ini").c_str());
+  addJob(p, exampleJob("label_rotated.ini").c_str());
   uint64_t size = 0;
   EXPECT_FALSE(getAlignmentJobSize(p, 1, &size));  // index == count
   EXPECT_FALSE(getAlignmentJobSize(p, -1, &size));
@@ -99,7 +91,7 @@ TEST_F(HostRoundTrip, SizeAndCopyEdgeCases) {
 }
 
 TEST_F(HostRoundTrip, ClearJobEmptiesJobsAndKeptText) {
-  addJob(p, example("banner_roll.ini").c_str());
+  addJob(p, exampleJob("banner_roll.ini").c_str());
   uint64_t size = 0;
   ASSERT_TRUE(getAlignmentJobSize(p, 0, &size));
   clearJob(p);
@@ -112,7 +104,7 @@ TEST_F(HostRoundTrip, ClearJobEmptiesJobsAndKeptText) {
 }
 
 TEST_F(HostRoundTrip, InitMayComeAfterTheJobs) {
-  addJob(p, example("poster_two_pages.ini").c_str());
+  addJob(p, exampleJob("poster_two_pages.ini").c_str());
   EXPECT_TRUE(init(p, 0, 5, 5, false, 1600, -1, 0, 0));
   EXPECT_EQ(count(), 1);
 }

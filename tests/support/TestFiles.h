@@ -22,6 +22,13 @@ inline std::string readText(const std::string& path) {
 
 inline std::string dataText(const std::string& relative) { return readText(dataPath(relative)); }
 
+#ifdef UNITCMN_EXAMPLES
+// An example job shipped with the library, e.g. "banner_roll.ini".
+inline std::string exampleJob(const std::string& name) {
+  return readText(std::string(UNITCMN_EXAMPLES) + "/jobs/" + name);
+}
+#endif
+
 inline void writeText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }

@@ -2,21 +2,13 @@
 // forget, and that bad texts leave the instance working.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "support/LogCapture.h"
+#include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"
 #include "unitCmnAlignmentJobPositionUnmng/AlignmentJobPositionDll.h"
 
 namespace {
-
-std::string data(const std::string& name) {
-  std::ifstream in(std::string(UNITCMN_TEST_DATA) + "/params/" + name);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class Parameters : public ::testing::Test {
  protected:
@@ -57,8 +49,8 @@ TEST_F(Parameters, MalformedXmlIsLoggedAndTheInstanceGoesOn) {
 }
 
 TEST_F(Parameters, VariableDataIsKeptByKey) {
-  addVariableDataPrintingParam(p, "first", data("vdp_full.xml").c_str());
-  addVariableDataPrintingParam(p, "second", data("vdp_full.xml").c_str());
+  addVariableDataPrintingParam(p, "first", dataText("params/vdp_full.xml").c_str());
+  addVariableDataPrintingParam(p, "second", dataText("params/vdp_full.xml").c_str());
   addVariableDataPrintingParam(p, "first", "<VariableDataInfo/>");  // replaces
   addVariableDataPrintingParam(p, nullptr, "<VariableDataInfo/>");   // refused, logged
   ASSERT_EQ(self->variableData().size(), 2u);
@@ -69,12 +61,12 @@ TEST_F(Parameters, VariableDataIsKeptByKey) {
 
 TEST_F(Parameters, OptiScoutAndJigReplaceEarlierOnes) {
   EXPECT_EQ(self->optiScout(), nullptr);
-  InitOptiScoutCutConditionParam(p, data("optiscout_full.xml").c_str());
+  InitOptiScoutCutConditionParam(p, dataText("params/optiscout_full.xml").c_str());
   const auto* first = self->optiScout();
   ASSERT_NE(first, nullptr);
-  InitOptiScoutCutConditionParam(p, data("optiscout_defaults.xml").c_str());
+  InitOptiScoutCutConditionParam(p, dataText("params/optiscout_defaults.xml").c_str());
   ASSERT_NE(self->optiScout(), nullptr);
-  InitJigParam(p, data("jig_full.xml").c_str());
+  InitJigParam(p, dataText("params/jig_full.xml").c_str());
   ASSERT_NE(self->jig(), nullptr);
   EXPECT_EQ(self->jig()->fileName, "Phone case 2x2");
   InitJigParam(p, "<Jig><FileName>other</FileName></Jig>");  // no IsDefault: read fails

@@ -4,24 +4,24 @@
 
 #include <fstream>
 
-#include "ScratchDir.h"
+#include "support/TestFiles.h"
 
 using KvnCommnLibs::DirectoryIo;
 
 TEST(DirectoryIo, ExistLooksAtTheFolderOfAFileName) {
   ScratchDir dir;
-  EXPECT_TRUE(DirectoryIo::exist(dir / "missing.txt"));
-  EXPECT_FALSE(DirectoryIo::exist(dir / "missing"));
-  EXPECT_FALSE(DirectoryIo::exist(dir / "gone/missing.txt"));
+  EXPECT_TRUE(DirectoryIo::exist(dir.file("missing.txt")));
+  EXPECT_FALSE(DirectoryIo::exist(dir.file("missing")));
+  EXPECT_FALSE(DirectoryIo::exist(dir.file("gone/missing.txt")));
   EXPECT_TRUE(DirectoryIo::exist("only.txt"));  // the current folder
 }
 
 TEST(DirectoryIo, CreateMakesEveryMissingLevel) {
   ScratchDir dir;
-  ASSERT_TRUE(DirectoryIo::create(dir / "a/b/file.txt"));
-  EXPECT_TRUE(boost::filesystem::is_directory(dir / "a/b"));
-  EXPECT_FALSE(boost::filesystem::exists(dir / "a/b/file.txt"));
-  EXPECT_TRUE(DirectoryIo::create(dir / "a/b"));
-  std::ofstream(dir / "blocker") << "x";
-  EXPECT_FALSE(DirectoryIo::create(dir / "blocker/sub"));
+  ASSERT_TRUE(DirectoryIo::create(dir.file("a/b/file.txt")));
+  EXPECT_TRUE(boost::filesystem::is_directory(dir.file("a/b")));
+  EXPECT_FALSE(boost::filesystem::exists(dir.file("a/b/file.txt")));
+  EXPECT_TRUE(DirectoryIo::create(dir.file("a/b")));
+  std::ofstream(dir.file("blocker")) << "x";
+  EXPECT_FALSE(DirectoryIo::create(dir.file("blocker/sub")));
 }

@@ -4,37 +4,31 @@
 
 #include <sstream>
 
-#include "ScratchDir.h"
+#include "support/TestFiles.h"
 #include "unitCmnExceptions/unitCmnException.h"
 
 using KvnCommnLibs::FileIo;
 namespace fs = boost::filesystem;
 
-static std::string contents(const std::string& path) {
-  std::ostringstream all;
-  all << std::ifstream(path, std::ios::binary).rdbuf();
-  return all.str();
-}
-
 TEST(FileIo, CreateExistAndRemove) {
   ScratchDir dir;
-  const std::string file = dir / "sub/deeper/a\xC3\xA9.txt";
+  const std::string file = dir.file("sub/deeper/a\xC3\xA9.txt");
   EXPECT_TRUE(FileIo::remove(file));  // nothing there
   ASSERT_TRUE(FileIo::create(file));
   std::ofstream(file) << "old";
   ASSERT_TRUE(FileIo::create(file));
-  EXPECT_EQ("", contents(file));
-  EXPECT_TRUE(FileIo::exist(dir / "sub"));
-  EXPECT_FALSE(FileIo::remove(dir / "sub"));  // not empty
-  EXPECT_FALSE(FileIo::create(dir / "sub"));
+  EXPECT_EQ("", readText(file));
+  EXPECT_TRUE(FileIo::exist(dir.file("sub")));
+  EXPECT_FALSE(FileIo::remove(dir.file("sub")));  // not empty
+  EXPECT_FALSE(FileIo::create(dir.file("sub")));
   EXPECT_TRUE(FileIo::remove(file));
   EXPECT_FALSE(FileIo::exist(file));
-  EXPECT_TRUE(FileIo::remove(dir / "sub/deeper"));
+  EXPECT_TRUE(FileIo::remove(dir.file("sub/deeper")));
 }
 
 TEST(FileIo, InvalidUtf8AnswersFalseAndFileSystemErrorsRaise) {
   ScratchDir dir;
-  const std::string bad = dir / "bad\xFF.txt";
+  const std::string bad = dir.file("bad\xFF.txt");
   std::ofstream(bad) << "x";
   EXPECT_FALSE(FileIo::exist(bad));
   EXPECT_FALSE(FileIo::remove(bad));
@@ -50,13 +44,13 @@ TEST(FileIo, InvalidUtf8AnswersFalseAndFileSystemErrorsRaise) {
 TEST(FileIo, WriterTruncatesAndWritesBytesAsGiven) {
   ScratchDir dir;
   FileIo writer;
-  EXPECT_FALSE(writer.open(dir / "missing.txt"));
+  EXPECT_FALSE(writer.open(dir.file("missing.txt")));
   EXPECT_FALSE(writer.write("x", 1));
-  std::ofstream(dir / "out.txt") << "previous longer text";
-  ASSERT_TRUE(writer.open(dir / "out.txt"));
+  std::ofstream(dir.file("out.txt")) << "previous longer text";
+  ASSERT_TRUE(writer.open(dir.file("out.txt")));
   EXPECT_TRUE(writer.write("a\nb\r\n", 5));
   EXPECT_TRUE(writer.close());
-  EXPECT_EQ("a\nb\r\n", contents(dir / "out.txt"));
+  EXPECT_EQ("a\nb\r\n", readText(dir.file("out.txt")));
 }
 
 TEST(FileIo, ExtensionOfTheFileNameOnly) {
