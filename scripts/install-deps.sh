@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ binutils pkg-config
           libboost1.74-dev libboost-log1.74-dev libboost-filesystem1.74-dev
           libboost-date-time1.74-dev libboost-thread1.74-dev
-          librapidxml-dev libgtest-dev libbenchmark-dev)
+          librapidxml-dev libgtest-dev libbenchmark-dev locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -14,4 +14,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq "${missing[@]}"
+fi
+# A locale with a decimal comma, so the tests can show that numbers in job
+# and parameter files do not follow the host's locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
