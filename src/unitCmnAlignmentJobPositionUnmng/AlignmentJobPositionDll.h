@@ -50,17 +50,7 @@ class AlignmentJobPositionDll final {
   virtual void InitJigParam(const char* xmlText);
   virtual bool alignmentGroupingJobPositionExec();
 
-  // Read access for tests and the execution records.
-  int kind() const { return arrangeKind; }
-  double marginScan() const { return duplicateMarginScan; }
-  double marginFeed() const { return duplicateMarginFeed; }
-  bool center() const { return centerInScan; }
-  double width() const { return printableWidth; }
-  double length() const { return printableLength; }
-  double twin1() const { return twinRollWidth1; }
-  double twin2() const { return twinRollWidth2; }
-  const std::string& keptJobText() const { return serializedJobText; }
-  const std::vector<std::unique_ptr<JobParam>>& jobList() const { return jobs; }
+  // Read access for tests.
   const DeviceFunctionParam& deviceFunction() const { return deviceFunctionParam; }
   const OptiScoutCutConditionParam* optiScout() const { return optiScoutParam.get(); }
   const JigParam* jig() const { return jigParam.get(); }
