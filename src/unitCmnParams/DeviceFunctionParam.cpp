@@ -50,9 +50,9 @@ int readOldOptionTypes(const XmlDefineRange& range, const std::string& base, D& 
   return found;
 }
 
-// Every element below the root in file order (the version aside), with its
-// field and default.
-const Table& table() {
+}  // namespace
+
+const XmlFieldTable<DeviceFunctionParam>& DeviceFunctionParam::table() {
   static const Table t{
       {"PullBack", &D::pullBack, false},
       {"FeedDirection", &D::feedDirection, false},
@@ -299,18 +299,9 @@ const Table& table() {
   return t;
 }
 
-}  // namespace
-
 DeviceFunctionParam::DeviceFunctionParam() {
   currentVersion = kCurrentVersion;
   DeviceFunctionParam::initParam();
-}
-
-void DeviceFunctionParam::initParam() {
-  unitCmnGuard::run(UNITCMN_SITE, [&] {
-    AbXmlParam::initParam();
-    table().reset(*this);
-  });
 }
 
 void DeviceFunctionParam::versionUp() {
@@ -338,23 +329,5 @@ void DeviceFunctionParam::versionUp() {
     if (old < 1.15f) silveringReduction = false;
     paramVersion = currentVersion;
     if (!filePath.empty()) writeParam();
-  });
-}
-
-bool DeviceFunctionParam::setParamToIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    paramIo.addDefine(kRoot);
-    paramIo.addDefine(std::string(kRoot) + ".ParamVersion", paramVersion);
-    table().write(paramIo, kRoot, *this);
-    return true;
-  });
-}
-
-bool DeviceFunctionParam::getParamFromIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    const XmlDefineRange range(paramIo.getDefines());
-    if (const IoXmlDefine* version = range.find(std::string(kRoot) + ".ParamVersion"))
-      version->getValue(paramVersion);
-    return table().read(range, kRoot, *this) > 0;
   });
 }

@@ -4,7 +4,13 @@
 // copies and read the fields directly.
 //
 // Every field is described once, with its element and default, in the
-// table of DeviceFunctionParam.cpp, which drives reset, read and write.
+// table of DeviceFunctionParam.cpp, which drives reset, read and write
+// (XmlTableParam): initParam (the host's clearDeviceFunctionParam) sets
+// every field back to its default and the version back to 1.15;
+// setParamToIo writes the root, the version, then every element in table
+// order; getParamFromIo reads the version (not counted), then every
+// element found, and is true when at least one element besides the
+// version was found.
 // Lists of items are written as a container holding one item element per
 // value; the lists marked ","-joined are one element whose text joins the
 // values with ",".
@@ -13,9 +19,10 @@
 #include <string>
 #include <vector>
 
-#include "unitCmnParams/AbXmlParam.h"
+#include "unitCmnParams/XmlFieldTable.h"
+#include "unitCmnParams/XmlTableParam.h"
 
-class DeviceFunctionParam : public AbXmlParam {
+class DeviceFunctionParam : public XmlTableParam<DeviceFunctionParam> {
  public:
   static constexpr const char* kCurrentVersion = "1.15";
   static constexpr const char* kRoot = "DeviceFunction";
@@ -25,17 +32,13 @@ class DeviceFunctionParam : public AbXmlParam {
   DeviceFunctionParam(const DeviceFunctionParam&) = default;
   DeviceFunctionParam& operator=(const DeviceFunctionParam&) = default;
 
-  // Every field back to its default and the version back to 1.15 (the
-  // host's clearDeviceFunctionParam).
-  void initParam() override;
+  // Every element below the root in file order (the version aside), with
+  // its field and default.
+  static const XmlFieldTable<DeviceFunctionParam>& table();
+
   // Sets what files older than 1.15 lacked, raises the version and, when
   // the parameters came from a file, writes the raised file back.
   void versionUp() override;
-  // The root, the version, then every element in table order.
-  bool setParamToIo() override;
-  // The version (not counted), then every element found; true when at
-  // least one element besides the version was found.
-  bool getParamFromIo() override;
 
   // Supported functions and commands.
   bool pullBack{};

@@ -15,9 +15,9 @@ namespace {
 
 using P = JigParam;
 
-// Every element below the root in file order (the version aside), with its
-// field and default.
-const XmlFieldTable<P>& table() {
+}  // namespace
+
+const XmlFieldTable<JigParam>& JigParam::table() {
   static const XmlFieldTable<P> t{
       {"IsDefault", &P::isDefault, false},
       {"FileName", &P::fileName, ""},
@@ -56,6 +56,8 @@ const XmlFieldTable<P>& table() {
   return t;
 }
 
+namespace {
+
 // The sort key of a picture number "ddd-ddd": (down, across). Raises for a
 // number shorter than four characters or a part that is no number.
 std::pair<int, int> pictureKey(const std::string& no) {
@@ -71,13 +73,6 @@ JigParam::JigParam() {
   JigParam::initParam();
 }
 
-void JigParam::initParam() {
-  unitCmnGuard::run(UNITCMN_SITE, [&] {
-    AbXmlParam::initParam();
-    table().reset(*this);
-  });
-}
-
 void JigParam::versionUp() {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (!versionIsBelowCurrent()) return;
@@ -89,25 +84,10 @@ void JigParam::versionUp() {
   });
 }
 
-bool JigParam::setParamToIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    paramIo.addDefine(kRoot);
-    paramIo.addDefine(std::string(kRoot) + ".ParamVersion", paramVersion);
-    table().write(paramIo, kRoot, *this);
-    return true;
-  });
-}
-
-bool JigParam::getParamFromIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    const XmlDefineRange range(paramIo.getDefines());
-    if (const IoXmlDefine* version = range.find(std::string(kRoot) + ".ParamVersion"))
-      version->getValue(paramVersion);
-    table().read(range, kRoot, *this);
-    sortPictureRectangles();
-    KvnCmnLog::logTrace(UNITCMN_SITE, "JigParam fileName :: " + fileName);
-    return range.find(std::string(kRoot) + ".IsDefault") != nullptr;
-  });
+bool JigParam::afterRead(const XmlDefineRange& range, int /*found*/) {
+  sortPictureRectangles();
+  KvnCmnLog::logTrace(UNITCMN_SITE, "JigParam fileName :: " + fileName);
+  return range.find(std::string(kRoot) + ".IsDefault") != nullptr;
 }
 
 void JigParam::sortPictureRectangles() {

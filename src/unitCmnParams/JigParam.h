@@ -9,12 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "unitCmnParams/AbXmlParam.h"
 #include "unitCmnParams/JigLineColor.h"
 #include "unitCmnParams/JigMargins.h"
 #include "unitCmnParams/PictureRectangle.h"
+#include "unitCmnParams/XmlFieldTable.h"
+#include "unitCmnParams/XmlTableParam.h"
 
-class JigParam : public AbXmlParam {
+// Reset, read and write follow the table (XmlTableParam): initParam sets
+// every field back to its default (PdfLineOffsetMode 1, all else zero,
+// false or empty) and the version back to 1.01; setParamToIo writes the
+// root, the version, then every element in file order and the picture
+// rectangles in their current order; getParamFromIo lets every element
+// present replace its default, then afterRead finishes the read.
+class JigParam : public XmlTableParam<JigParam> {
  public:
   static constexpr const char* kCurrentVersion = "1.01";
   static constexpr const char* kRoot = "Jig";
@@ -24,20 +31,13 @@ class JigParam : public AbXmlParam {
   JigParam(const JigParam&) = default;
   JigParam& operator=(const JigParam&) = default;
 
-  // Every field back to its default (PdfLineOffsetMode 1, all else zero,
-  // false or empty) and the version back to 1.01.
-  void initParam() override;
+  // Every element below the root in file order (the version aside), with
+  // its field and default.
+  static const XmlFieldTable<JigParam>& table();
+
   // A version below 1.01 becomes 1.01 and, when the object has a file
   // path, the file is saved again; no field changes.
   void versionUp() override;
-  // The root, the version, then every element in file order and the
-  // picture rectangles in their current order.
-  bool setParamToIo() override;
-  // Every element present replaces its default; the picture rectangles
-  // are then sorted by number (down first, then across). True exactly when
-  // the file has IsDefault, so a file without it fails to read. A value
-  // that does not convert or a picture number that is no "ddd-ddd" raises.
-  bool getParamFromIo() override;
 
   // Orders the entries by the number after the separator (characters 5
   // to 7 of No), then by the number before it (characters 1 to 3); entries
@@ -78,4 +78,12 @@ class JigParam : public AbXmlParam {
   bool isAutoTrim = false;
   JigMargins autoTrimCorrection;
   JigMargins invalidPrintArea;
+
+ protected:
+  // After the elements are read: the picture rectangles are sorted by
+  // number (down first, then across) and the file name is logged. True
+  // exactly when the file has IsDefault, so a file without it fails to
+  // read. A value that does not convert or a picture number that is no
+  // "ddd-ddd" raises.
+  bool afterRead(const XmlDefineRange& range, int found) override;
 };

@@ -8,9 +8,9 @@ namespace {
 
 using P = OptiScoutCutConditionParam;
 
-// Every element below the root in file order (the version aside), with its
-// field and default.
-const XmlFieldTable<P>& table() {
+}  // namespace
+
+const XmlFieldTable<OptiScoutCutConditionParam>& OptiScoutCutConditionParam::table() {
   static const XmlFieldTable<P> t{
       {"CreatedBy", &P::createdBy, ""},
       {"ReadOnly", &P::readOnly, false},
@@ -30,35 +30,11 @@ const XmlFieldTable<P>& table() {
   return t;
 }
 
-}  // namespace
-
 OptiScoutCutConditionParam::OptiScoutCutConditionParam() {
   currentVersion = kCurrentVersion;
   OptiScoutCutConditionParam::initParam();
 }
 
-void OptiScoutCutConditionParam::initParam() {
-  unitCmnGuard::run(UNITCMN_SITE, [&] {
-    AbXmlParam::initParam();
-    table().reset(*this);
-  });
-}
-
-bool OptiScoutCutConditionParam::setParamToIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    paramIo.addDefine(kRoot);
-    paramIo.addDefine(std::string(kRoot) + ".ParamVersion", paramVersion);
-    table().write(paramIo, kRoot, *this);
-    return true;
-  });
-}
-
-bool OptiScoutCutConditionParam::getParamFromIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    const XmlDefineRange range(paramIo.getDefines());
-    if (const IoXmlDefine* version = range.find(std::string(kRoot) + ".ParamVersion"))
-      version->getValue(paramVersion);
-    table().read(range, kRoot, *this);
-    return true;
-  });
+bool OptiScoutCutConditionParam::afterRead(const XmlDefineRange& /*range*/, int /*found*/) {
+  return true;
 }

@@ -8,10 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "unitCmnParams/AbXmlParam.h"
 #include "unitCmnParams/OptiScoutCutCondition.h"
+#include "unitCmnParams/XmlFieldTable.h"
+#include "unitCmnParams/XmlTableParam.h"
 
-class OptiScoutCutConditionParam : public AbXmlParam {
+// Reset, read and write follow the table (XmlTableParam): initParam sets
+// every field back to its default and the version back to 1.00;
+// setParamToIo writes the root, the version, then every element in file
+// order; getParamFromIo reads the version and every element present,
+// missing ones keeping their defaults.
+class OptiScoutCutConditionParam : public XmlTableParam<OptiScoutCutConditionParam> {
  public:
   static constexpr const char* kCurrentVersion = "1.00";
   static constexpr const char* kRoot = "OptiScoutCutCondition";
@@ -21,14 +27,9 @@ class OptiScoutCutConditionParam : public AbXmlParam {
   OptiScoutCutConditionParam(const OptiScoutCutConditionParam&) = default;
   OptiScoutCutConditionParam& operator=(const OptiScoutCutConditionParam&) = default;
 
-  // Every field back to its default and the version back to 1.00.
-  void initParam() override;
-  // The root, the version, then every element in file order.
-  bool setParamToIo() override;
-  // The version and every element present; missing ones keep their
-  // defaults. True unless a value failed to convert (which raises), also
-  // when none of the elements is present.
-  bool getParamFromIo() override;
+  // Every element below the root in file order (the version aside), with
+  // its field and default.
+  static const XmlFieldTable<OptiScoutCutConditionParam>& table();
 
   std::string createdBy;
   bool readOnly{};
@@ -45,4 +46,9 @@ class OptiScoutCutConditionParam : public AbXmlParam {
   std::string userMemo;
   OptiScoutRegisterMark registerMark;
   OptiScoutCodeInfoModel codeInfoModel;
+
+ protected:
+  // True unless a value failed to convert (which raises before this), also
+  // when none of the elements is present.
+  bool afterRead(const XmlDefineRange& range, int found) override;
 };

@@ -16,9 +16,9 @@ using P = VariableDataPrintingParam;
 constexpr const char* kImageFilesVersion = "1.01";
 constexpr const char* kFontExVersion = "1.02";
 
-// Every element below the root in file order (the version aside), with its
-// field and default.
-const XmlFieldTable<P>& table() {
+}  // namespace
+
+const XmlFieldTable<VariableDataPrintingParam>& VariableDataPrintingParam::table() {
   static const XmlFieldTable<P> t{
       {"VariableTemplate", &P::variableTemplate, ""},
       {"DetaFilePath", &P::detaFilePath, ""},
@@ -30,6 +30,8 @@ const XmlFieldTable<P>& table() {
   };
   return t;
 }
+
+namespace {
 
 bool isBelow(const std::string& version, const char* threshold) {
   return TypeConvert::toFloat(version) < TypeConvert::toFloat(threshold);
@@ -62,8 +64,7 @@ VariableDataPrintingParam::VariableDataPrintingParam() {
 
 void VariableDataPrintingParam::initParam() {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    AbXmlParam::initParam();
-    table().reset(*this);
+    XmlTableParam::initParam();
     paramIoCSV = ParamIoCSV();
   });
 }
@@ -77,23 +78,8 @@ void VariableDataPrintingParam::versionUp() {
   });
 }
 
-bool VariableDataPrintingParam::setParamToIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    paramIo.addDefine(kRoot);
-    paramIo.addDefine(std::string(kRoot) + ".ParamVersion", paramVersion);
-    table().write(paramIo, kRoot, *this);
-    return true;
-  });
-}
-
-bool VariableDataPrintingParam::getParamFromIo() {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    const XmlDefineRange range(paramIo.getDefines());
-    if (const IoXmlDefine* version = range.find(std::string(kRoot) + ".ParamVersion"))
-      version->getValue(paramVersion);
-    table().read(range, kRoot, *this);
-    return range.find(std::string(kRoot) + ".DetaFilePath") != nullptr;
-  });
+bool VariableDataPrintingParam::afterRead(const XmlDefineRange& range, int /*found*/) {
+  return range.find(std::string(kRoot) + ".DetaFilePath") != nullptr;
 }
 
 void VariableDataPrintingParam::collectImageFiles() {

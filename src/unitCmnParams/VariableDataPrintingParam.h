@@ -10,15 +10,21 @@
 #include <vector>
 
 #include "unitCmnParamIo/ParamIoCSV.h"
-#include "unitCmnParams/AbXmlParam.h"
 #include "unitCmnParams/ColumnSettingInfo.h"
 #include "unitCmnParams/ImageFileInfo.h"
 #include "unitCmnParams/RowSettingInfo.h"
 #include "unitCmnParams/VDPImageSetting.h"
 #include "unitCmnParams/VDPNumberSetting.h"
 #include "unitCmnParams/VDPTextSetting.h"
+#include "unitCmnParams/XmlFieldTable.h"
+#include "unitCmnParams/XmlTableParam.h"
 
-class VariableDataPrintingParam : public AbXmlParam {
+// Read and write follow the table (XmlTableParam): setParamToIo writes the
+// root, the version, then every element in file order; getParamFromIo lets
+// every element present replace its default, objects being made by their
+// ObjectType (none for a missing or unknown one), then afterRead gives the
+// result. A value that does not convert raises.
+class VariableDataPrintingParam : public XmlTableParam<VariableDataPrintingParam> {
  public:
   static constexpr const char* kCurrentVersion = "1.02";
   static constexpr const char* kRoot = "VariableDataInfo";
@@ -28,19 +34,18 @@ class VariableDataPrintingParam : public AbXmlParam {
   VariableDataPrintingParam(const VariableDataPrintingParam&) = default;
   VariableDataPrintingParam& operator=(const VariableDataPrintingParam&) = default;
 
-  // Every field empty (the data file too) and the version back to 1.02.
+  // Every element below the root in file order (the version aside), with
+  // its field and default.
+  static const XmlFieldTable<VariableDataPrintingParam>& table();
+
+  // Every field empty (the table's fields, then the data file) and the
+  // version back to 1.02.
   void initParam() override;
   // Raises a version below 1.02. Below 1.01 the image files named in the
   // image cells of the row settings are collected from the data file
   // (docs/variable-data.md); below 1.02 FontEx becomes false in every text
   // and number object.
   void versionUp() override;
-  // The root, the version, then every element in file order.
-  bool setParamToIo() override;
-  // Every element present replaces its default; objects are made by their
-  // ObjectType (none for a missing or unknown one). True exactly when the
-  // file has DetaFilePath. A value that does not convert raises.
-  bool getParamFromIo() override;
 
   std::string variableTemplate;
   std::string detaFilePath;
@@ -51,6 +56,10 @@ class VariableDataPrintingParam : public AbXmlParam {
   // The data file, loaded by the step from versions below 1.01; not part
   // of the XML file.
   ParamIoCSV paramIoCSV;
+
+ protected:
+  // True exactly when the file has DetaFilePath.
+  bool afterRead(const XmlDefineRange& range, int found) override;
 
  private:
   // The step below 1.01: an ImageFileInfo for each image named in an image
