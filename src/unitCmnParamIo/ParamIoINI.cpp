@@ -90,82 +90,70 @@ ParamIoINI& ParamIoINI::operator=(const ParamIoINI& other) {
 
 ParamIoINI::~ParamIoINI() = default;
 
+bool ParamIoINI::load(std::istream& in, const SourceSite& site) {
+  return loadTree(*this, parseIni(in, site));
+}
+
 bool ParamIoINI::readFile(const std::string& path) {
-  Lock hold(lock_);
   const SourceSite site = UNITCMN_SITE;
-  return unitCmnGuard::runIo(
-      site,
-      [&] {
-        clear();
-        if (!checkExtension(path) || !fileExist(path) || !CharCodeConvert::isUtf8(path)) return false;
-        std::ifstream in(path);
-        if (!in) unitCmnGuard::raise(site, "cannot open file");
-        return loadTree(*this, parseIni(in, site));
-      },
-      [] { return false; });
+  return lockedIo(site, [&] {
+    clear();
+    if (!checkExtension(path) || !fileExist(path) || !CharCodeConvert::isUtf8(path)) return false;
+    std::ifstream in(path);
+    if (!in) unitCmnGuard::raise(site, "cannot open file");
+    return load(in, site);
+  });
 }
 
 bool ParamIoINI::readText(const std::string& text) {
-  Lock hold(lock_);
   const SourceSite site = UNITCMN_SITE;
-  return unitCmnGuard::runIo(
-      site,
-      [&] {
-        clear();
-        if (text.empty()) return false;
-        std::istringstream in(text);
-        return loadTree(*this, parseIni(in, site));
-      },
-      [] { return false; });
+  return lockedIo(site, [&] {
+    clear();
+    if (text.empty()) return false;
+    std::istringstream in(text);
+    return load(in, site);
+  });
 }
 
 bool ParamIoINI::writeFile(const std::string& path) {
-  Lock hold(lock_);
   const SourceSite site = UNITCMN_SITE;
-  return unitCmnGuard::runIo(
-      site,
-      [&] {
-        if (!checkExtension(path) || !filePathExist(path) || !CharCodeConvert::isUtf8(path)) return false;
-        // Sections go in with push_back, not put_child: a name containing
-        // "." stays one section instead of becoming nested levels that the
-        // writer would reject.
-        ptree tree;
-        for (const std::string& name : sectionOrder) {
-          auto found = sections.find(name);
-          if (found == sections.end()) continue;
-          ptree section;
-          for (const std::string& key : found->second.keyOrder)
-            section.push_back({key, ptree(found->second.sectionValues.at(key))});
-          tree.push_back({name, section});
-        }
-        // Formatted first so a writer error leaves the old file untouched.
-        const std::string text = formatIni(tree, site);
-        std::ofstream out(path, std::ios::out | std::ios::trunc);
-        if (!out) unitCmnGuard::raise(site, "cannot open file");
-        out << text;
-        out.flush();
-        if (!out) unitCmnGuard::raise(site, "write error");
-        return true;
-      },
-      [] { return false; });
+  return lockedIo(site, [&] {
+    if (!checkExtension(path) || !filePathExist(path) || !CharCodeConvert::isUtf8(path)) return false;
+    // Sections go in with push_back, not put_child: a name containing
+    // "." stays one section instead of becoming nested levels that the
+    // writer would reject.
+    ptree tree;
+    for (const std::string& name : sectionOrder) {
+      auto found = sections.find(name);
+      if (found == sections.end()) continue;
+      ptree section;
+      for (const std::string& key : found->second.keyOrder)
+        section.push_back({key, ptree(found->second.sectionValues.at(key))});
+      tree.push_back({name, section});
+    }
+    // Formatted first so a writer error leaves the old file untouched.
+    const std::string text = formatIni(tree, site);
+    std::ofstream out(path, std::ios::out | std::ios::trunc);
+    if (!out) unitCmnGuard::raise(site, "cannot open file");
+    out << text;
+    out.flush();
+    if (!out) unitCmnGuard::raise(site, "write error");
+    return true;
+  });
 }
 
 bool ParamIoINI::getSectionData(const std::string& name, IniSectionData* out) const {
-  Lock hold(lock_);
   const SourceSite site = UNITCMN_SITE;
-  return unitCmnGuard::runIo(
-      site,
-      [&] {
-        auto found = sections.find(name);
-        if (found == sections.end()) {
-          KvnCmnLog::logError(site, "ParamIoINI getSectionData section not found. section:" + name);
-          return false;
-        }
-        if (!out) unitCmnGuard::raise(site, "getSectionData: no output section given");
-        *out = found->second;
-        return true;
-      },
-      [] { return false; });
+  return lockedIo(site, [&] {
+    auto found = sections.find(name);
+    if (found == sections.end()) {
+      KvnCmnLog::logError(site, "ParamIoINI getSectionData section not found. section:" + name);
+      return false;
+    }
+    if (!out) unitCmnGuard::raise(site, "getSectionData: no output section given");
+    *out = found->second;
+    return true;
+  });
 }
 
 void ParamIoINI::setSectionData(const std::string& name, const IniSectionData& data) {

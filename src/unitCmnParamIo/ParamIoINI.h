@@ -5,11 +5,13 @@
 // Every public operation holds the object's recursive lock.
 #pragma once
 
+#include <istream>
 #include <mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnParamIo/AbParamIo.h"
 #include "unitCmnParamIo/IniSectionData.h"
 
@@ -44,6 +46,16 @@ class ParamIoINI : public AbParamIo {
   const std::vector<std::string>& sectionNames() const { return sectionOrder; }
 
  private:
+  // Runs body under the lock; a lighter AbunitCmnReturn error is logged and
+  // answered false, anything else raised as unitCmnException.
+  template <class Body>
+  bool lockedIo(const SourceSite& site, Body&& body) const {
+    std::lock_guard<std::recursive_mutex> hold(lock_);
+    return unitCmnGuard::runIo(site, body, [] { return false; });
+  }
+  // Replaces the model by the INI text of the stream.
+  bool load(std::istream& in, const SourceSite& site);
+
   std::unordered_map<std::string, IniSectionData> sections;
   std::vector<std::string> sectionOrder;
   mutable std::recursive_mutex lock_;
