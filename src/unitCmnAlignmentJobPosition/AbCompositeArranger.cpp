@@ -6,14 +6,13 @@
 #include "unitCmnAlignmentJobPosition/ArrangeEntryBuilder.h"
 #include "unitCmnAlignmentJobPosition/ArrangementWriter.h"
 #include "unitCmnAlignmentJobPosition/EntryRotation.h"
+#include "unitCmnAlignmentJobPosition/LengthLimit.h"
 #include "unitCmnAlignmentJobPosition/MarkSettings.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobParam/JobParam.h"
 #include "unitCmnParams/OptiScoutCutConditionParam.h"
 
 namespace {
-
-constexpr double kUnlimited = -1.0;
 
 PrintSection firstPrint(const std::vector<JobParam*>& jobs) {
   PrintSection print;
@@ -26,7 +25,7 @@ PrintSection firstPrint(const std::vector<JobParam*>& jobs) {
 void sanitize(double& width, double& length) {
   if (!std::isfinite(width)) width = 0.0;
   if (std::isnan(length)) length = 0.0;
-  if (std::isinf(length)) length = kUnlimited;
+  if (std::isinf(length)) length = LengthLimit::kUnlimited;
 }
 
 }  // namespace
@@ -40,7 +39,7 @@ specialityType::DimDouble AbCompositeArranger::getPrintableArea(const CompositeA
     sanitize(width, length);
     const PrintSection print = firstPrint(data.jobs);
     const MarkSettings marks = MarkSettings::of(print);
-    const bool limited = length != kUnlimited;
+    const bool limited = length != LengthLimit::kUnlimited;
     // A re-run starts from the same strip, not from the last run's.
     codeMargin = 0.0;
     codeRight = codeBottom = false;

@@ -1,4 +1,5 @@
 #include "unitCmnAlignmentJobPosition/CornerPointPlacement.h"
+#include "unitCmnAlignmentJobPosition/LengthLimit.h"
 
 #include <cmath>
 #include <cstddef>
@@ -50,10 +51,6 @@ struct Run {
   std::vector<std::size_t> onSheet;
 };
 
-// Printable length; -1 stands for a roll without end.
-double lengthLimitOf(const specialityType::DimDouble& area) {
-  return area.height == -1 ? std::numeric_limits<double>::max() : area.height;
-}
 
 // Whether a w x h rectangle at (x, y) comes too close to p: both rectangles
 // are extended by the gaps to their right and below, and an overlap of up to
@@ -249,7 +246,7 @@ void centreSheets(std::vector<ArrangeEntry>& entries, double areaWidth) {
 
 void CornerPointPlacement::place(std::vector<ArrangeEntry>& entries, const Settings& settings) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    Run run(settings, lengthLimitOf(settings.area));
+    Run run(settings, LengthLimit::of(settings.area.height));
     for (std::size_t i = 0; i < entries.size(); ++i) placeOne(entries, i, run);
     if (settings.centerInScan) centreSheets(entries, settings.area.width);
   });

@@ -1,4 +1,5 @@
 #include "unitCmnAlignmentJobPosition/SequentialPlacement.h"
+#include "unitCmnAlignmentJobPosition/LengthLimit.h"
 
 #include <cstdint>
 #include <limits>
@@ -21,9 +22,7 @@ void SequentialPlacement::place(std::vector<ArrangeEntry>& entries,
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty()) return;
 
-    // -1 marks roll media of unlimited length.
-    const double lengthLimit =
-        area.height == -1.0 ? std::numeric_limits<double>::max() : area.height;
+    const double lengthLimit = LengthLimit::of(area.height);
 
     int32_t sheet = 1;
     double feed = 0.0;

@@ -1,4 +1,5 @@
 #include "unitCmnAlignmentJobPosition/TwinRollCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/LengthLimit.h"
 
 #include <limits>
 
@@ -12,8 +13,7 @@ TwinRollGeometry rollsOf(const CompositeArrangerData& data) {
   rolls.widthA = data.twinRollWidth2;
   rolls.startB = data.twinRollWidth1;
   rolls.widthB = data.twinRollWidth1 > 0 ? data.printableWidth - data.twinRollWidth1 : 0.0;
-  rolls.lengthLimit = data.printableLength == -1.0 ? std::numeric_limits<double>::max()
-                                                   : data.printableLength;
+  rolls.lengthLimit = LengthLimit::of(data.printableLength);
   rolls.gapScan = data.duplicateMarginScan;
   rolls.gapFeed = data.duplicateMarginFeed;
   return rolls;

@@ -1,4 +1,5 @@
 #include "unitCmnAlignmentJobPosition/TwinRollPlacement.h"
+#include "unitCmnAlignmentJobPosition/LengthLimit.h"
 
 #include <cstdint>
 #include <limits>
@@ -123,10 +124,8 @@ void TwinRollPlacement::place(std::vector<ArrangeEntry>& entries, const TwinRoll
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty()) return;
 
-    // The caller passes the largest finite double for unlimited length; -1,
-    // the record's own mark for it, is taken the same way.
-    const double lengthLimit =
-        rolls.lengthLimit == -1.0 ? std::numeric_limits<double>::max() : rolls.lengthLimit;
+    // -1, the record's own mark for unlimited length, is taken as well.
+    const double lengthLimit = LengthLimit::of(rolls.lengthLimit);
 
     std::set<std::string> jobs;
     for (const ArrangeEntry& e : entries) jobs.insert(e.CompositeId);
