@@ -1,26 +1,8 @@
 #include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
 
-#include "unitCmnAlignmentJobPosition/MinimumSizeCompositeArranger.h"
-#include "unitCmnAlignmentJobPosition/NoAutoRotationCompositeArranger.h"
-#include "unitCmnAlignmentJobPosition/NoRotationCompositeArranger.h"
-#include "unitCmnAlignmentJobPosition/SequentialCompositeArranger.h"
-#include "unitCmnAlignmentJobPosition/TwinRollCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/ArrangeKinds.h"
+#include "unitCmnExceptions/KvnCmnLog.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
-
-namespace {
-
-std::unique_ptr<AbCompositeArranger> makeComposite(int kind) {
-  switch (kind) {
-    case 0: case 9: return std::make_unique<SequentialCompositeArranger>();
-    case 1: return std::make_unique<MinimumSizeCompositeArranger>();
-    case 2: case 10: return std::make_unique<NoRotationCompositeArranger>();
-    case 3: case 11: return std::make_unique<NoAutoRotationCompositeArranger>();
-    case 5: return std::make_unique<TwinRollCompositeArranger>();
-    default: return nullptr;
-  }
-}
-
-}  // namespace
 
 AlignmentJobPosition::AlignmentJobPosition() = default;
 
@@ -28,13 +10,21 @@ AlignmentJobPosition::~AlignmentJobPosition() = default;
 
 void AlignmentJobPosition::getArranger(int arrangeKind) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    // The Fotoba-mark and block-move arrangements are not part of this
-    // build; running an earlier kind's arranger instead would be wrong.
-    if (arrangeKind == 4 || arrangeKind == 12)
-      unitCmnGuard::raise(UNITCMN_SITE, "arrangement kind " + std::to_string(arrangeKind) +
-                                            " (" + AbCompositeArranger::policyName(arrangeKind) +
-                                            ") is not available in this build");
-    if (auto arranger = makeComposite(arrangeKind)) compositeArranger_ = std::move(arranger);
+    const ArrangeKind* kind = ArrangeKinds::find(arrangeKind);
+    if (kind == nullptr || kind->family != ArrangeFamily::JobPosition) return;
+    // Running an earlier kind's arranger instead of one that cannot run
+    // would be wrong.
+    ArrangeKinds::requireAvailable(*kind);
+    compositeArranger_ = kind->makeComposite();
+  });
+}
+
+void AlignmentJobPosition::getGroupingArranger(int arrangeKind) {
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    const ArrangeKind* kind = ArrangeKinds::find(arrangeKind);
+    if (kind == nullptr || kind->family != ArrangeFamily::Grouping)
+      unitCmnGuard::raise(UNITCMN_SITE, "★対象外　getGroupingArranger");
+    ArrangeKinds::requireAvailable(*kind);
   });
 }
 
@@ -44,5 +34,26 @@ specialityType::RectDouble AlignmentJobPosition::AlignmentJobPositionExec(
     getArranger(data.arrangeKind);
     if (!compositeArranger_) return specialityType::RectDouble{};
     return compositeArranger_->arrange(data);
+  });
+}
+
+bool AlignmentJobPosition::AlignmentTilingPositionExec(const TilingArrangerData& data) {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    const ArrangeKind* kind = ArrangeKinds::find(data.arrangeKind);
+    if (kind == nullptr || kind->family != ArrangeFamily::Tiling) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "not a tiling kind: " + std::to_string(data.arrangeKind));
+      return false;
+    }
+    // No tiling kind has an arranger yet: the row says why.
+    ArrangeKinds::requireAvailable(*kind);
+    return false;
+  });
+}
+
+specialityType::RectDouble AlignmentJobPosition::AlignmentGroupingJobPositionExec(
+    const GroupingArrangerData& data) {
+  return unitCmnGuard::run(UNITCMN_SITE, [&] {
+    getGroupingArranger(data.arrangeKind);
+    return specialityType::RectDouble{};
   });
 }

@@ -10,8 +10,9 @@ namespace {
 constexpr auto kEntry = ExportedCall::Entry::kRecord;
 constexpr auto kNoEntry = ExportedCall::Entry::kNone;
 
-// Operations whose execution is not part of this build answer false with
-// this reason in the log.
+// The executions that are not arrangement kinds (the stand-alone XY slitter
+// and the jig) and are not part of this build answer false with this reason
+// in the log.
 [[noreturn]] void notAvailable(const SourceSite& site) {
   unitCmnGuard::raise(site, std::string(site.function) + ": not available in this build");
 }
@@ -98,11 +99,18 @@ bool AlignmentJobPositionDll::copyAlignmentJobParam(const void* buffer, uint64_t
   });
 }
 
-bool AlignmentJobPositionDll::alignmentTilingPositionExec(bool, double, bool, bool, double, int,
-                                                          double) {
+bool AlignmentJobPositionDll::alignmentTilingPositionExec(bool pairFirst, double pageGap,
+                                                          bool afterFeed, bool pairSecond,
+                                                          double pairColumnOffset, int pairCount,
+                                                          double pairRowWidthLimit) {
   return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
+    if (!coordinator) coordinator = std::make_unique<AlignmentJobPosition>();
     if (jobCount() == 0) return false;
-    notAvailable(UNITCMN_SITE);
+    TilingArrangerData data{jobs.front().get(), arrangeKind, duplicateMarginScan,
+                            duplicateMarginFeed, printableWidth, printableLength,
+                            pairFirst, pageGap, afterFeed, pairSecond, pairColumnOffset,
+                            pairCount, pairRowWidthLimit};
+    return coordinator->AlignmentTilingPositionExec(data);
   });
 }
 
@@ -161,8 +169,23 @@ void AlignmentJobPositionDll::InitJigParam(const char* xmlText) {
 
 bool AlignmentJobPositionDll::alignmentGroupingJobPositionExec() {
   return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
+    if (!coordinator) coordinator = std::make_unique<AlignmentJobPosition>();
     if (jobCount() == 0) return false;
-    notAvailable(UNITCMN_SITE);
+    GroupingArrangerData data;
+    const CompositeArrangerData composite = compositeData(0.0);
+    data.jobs = composite.jobs;
+    data.arrangeKind = arrangeKind;
+    data.duplicateMarginScan = duplicateMarginScan;
+    data.duplicateMarginFeed = duplicateMarginFeed;
+    data.centerInScan = centerInScan;
+    data.printableWidth = printableWidth;
+    data.printableLength = printableLength;
+    data.twinRollWidth1 = twinRollWidth1;
+    data.twinRollWidth2 = twinRollWidth2;
+    if (jigParam) data.jigParam = *jigParam;
+    data.deviceFunctionParam = deviceFunctionParam;
+    coordinator->AlignmentGroupingJobPositionExec(data);
+    return true;
   });
 }
 

@@ -56,17 +56,20 @@ const JobParam* JobSizeCalc::findJob(const std::string& jobID) const {
 void JobSizeCalc::readPrimaryPrint() {
   PrintSection::table().reset(primaryPrint_);
   if (jobs_.empty()) return;
-  JobSection first;
-  jobs_.front()->getJobSection(first);
+  std::vector<JobSection> identities(jobs_.size());
+  for (std::size_t k = 0; k < jobs_.size(); ++k) jobs_[k]->getJobSection(identities[k]);
+  jobs_[primaryIndex(identities)]->getPrintSection(primaryPrint_);
+}
+
+std::size_t JobSizeCalc::primaryIndex(const std::vector<JobSection>& jobs) {
+  if (jobs.empty()) return 0;
+  const JobSection& first = jobs.front();
   const std::string& primaryID =
       first.groupingPrimary.empty() ? first.primary : first.groupingPrimary;
-  const JobParam* primary = findJob(primaryID);
-  if (!primary) {
-    KvnCmnLog::logTrace(UNITCMN_SITE,
-                        "primary job not in the list, using the first job: " + primaryID);
-    primary = jobs_.front();
-  }
-  primary->getPrintSection(primaryPrint_);
+  for (std::size_t k = 0; k < jobs.size(); ++k)
+    if (jobs[k].jobID == primaryID) return k;
+  KvnCmnLog::logTrace(UNITCMN_SITE, "primary job not in the list, using the first job: " + primaryID);
+  return 0;
 }
 
 template <class Layout>

@@ -9,6 +9,7 @@
 // list has the size (0, 0); so has a size with a NaN or infinite part.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ class JobSizeCalc {
 
   // The first job of the list whose "JobID" is jobID, or null.
   const JobParam* findJob(const std::string& jobID) const;
+  // The index of the run's primary job: the job named by the first job's
+  // "GroupingPrimary", else by its "Primary"; the first job (0) when no
+  // job has that "JobID".
+  static std::size_t primaryIndex(const std::vector<JobSection>& jobs);
   // The primary job's "Print" (all zero when the list is empty).
   const PrintSection& primaryPrint() const { return primaryPrint_; }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "unitCmnAlignmentJobPosition/ArrangeEntry.h"
+#include "unitCmnAlignmentJobPosition/frame/ArrangeEntry.h"
 
 inline ArrangeEntry entry(double width, double height, const char* job = "job") {
   ArrangeEntry e;

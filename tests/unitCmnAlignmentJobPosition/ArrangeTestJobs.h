@@ -5,7 +5,7 @@
 #include <string>
 
 #include "support/JobTexts.h"
-#include "unitCmnAlignmentJobPosition/CompositeArrangerData.h"
+#include "unitCmnAlignmentJobPosition/frame/CompositeArrangerData.h"
 
 // A job with the given id whose image is width x height mm, with extra
 // "Composite" lines and extra sections appended.

@@ -7,8 +7,9 @@
 #include "ArrangeTestJobs.h"
 #include "support/LogCapture.h"
 #include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
-#include "unitCmnAlignmentJobPosition/MinimumSizeCompositeArranger.h"
-#include "unitCmnAlignmentJobPosition/SequentialCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/ArrangeKinds.h"
+#include "unitCmnAlignmentJobPosition/composite/MinimumSizeCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/composite/SequentialCompositeArranger.h"
 #include "unitCmnExceptions/unitCmnException.h"
 #include "unitCmnParams/OptiScoutCutConditionParam.h"
 
@@ -24,8 +25,12 @@ specialityType::DimDouble areaFor(const std::string& printLines, double width, d
   TestJobs jobs{printWith(printLines)};
   auto data = jobs.data(0, width, length);
   data.optiScoutParam = code;
-  SequentialCompositeArranger local;
-  return (arranger ? *arranger : local).getPrintableArea(data);
+  SequentialCompositeArranger local(true);
+  return (arranger ? *arranger : local).getPrintableArea(data, RunJobs(data.jobs));
+}
+
+std::vector<ArrangeEntry> entriesOf(const TestJobs& jobs) {
+  return AbCompositeArranger::buildArrangeEntries(RunJobs(jobs.jobs()));
 }
 
 }  // namespace
@@ -72,7 +77,7 @@ TEST(PrintableArea, OptiScoutCodeStripOnEachSide) {
         "<CodeOffset><X>4</X><Y>0</Y></CodeOffset><CodePrintPosition><" +
         std::string(c.position) + ">true</" + c.position +
         "></CodePrintPosition></CodeInfoModel></OptiScoutCutCondition>"));
-    SequentialCompositeArranger arranger;
+    SequentialCompositeArranger arranger(true);
     const auto area =
         areaFor("registerMarkShape=0\nisUseOptiScoutCutCondition=true\n", 1000, 500, &code, &arranger);
     EXPECT_DOUBLE_EQ(area.width, c.width) << c.position;
@@ -87,8 +92,8 @@ TEST(PrintableArea, OptiScoutCodeStripOnEachSide) {
 
 TEST(EntryBuilding, JobsWithoutUnitsGetOnePerPageAndCopy) {
   TestJobs jobs{jobText("A", 100, 50, "pages=2\nduplicateCount=3\nduplicateScanCount=2\n")};
-  SequentialCompositeArranger arranger;
-  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  SequentialCompositeArranger arranger(true);
+  const auto entries = entriesOf(jobs);
   ASSERT_EQ(entries.size(), 6u);
   EXPECT_EQ(entries[0].StrCompositeKey, "BinA_P0001_T000-000_C0001_V0001");
   EXPECT_EQ(entries[2].StrCompositeKey, "BinA_P0001_T000-000_C0003_V0002");
@@ -106,8 +111,8 @@ TEST(EntryBuilding, ExistingUnitsInNameOrderWithAllowances) {
       "printCutline=true\ncutlineWidth=72\nrotate=90\n"
       "[BinJ_P0001_T000-000_C0002_V0001]\ncopyNumber=2\n"
       "[BinJ_P0001_T000-000_C0001_V0001]\ncopyNumber=1\n"};
-  SequentialCompositeArranger arranger;
-  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  SequentialCompositeArranger arranger(true);
+  const auto entries = entriesOf(jobs);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].CopyNum, 1);  // sorted by name, not file order
   // 100 x 50 image, cut line 72 pt = 25.4 mm per side, marks 2Z + 2Z = 20.
@@ -120,8 +125,8 @@ TEST(EntryBuilding, ExistingUnitsInNameOrderWithAllowances) {
 
 TEST(EntryBuilding, DeskewGivesTheTurnedBoundingBoxAndNoAutomaticTurn) {
   TestJobs jobs{jobText("D", 100, 50, "deskew=-90\n")};
-  SequentialCompositeArranger arranger;
-  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  SequentialCompositeArranger arranger(true);
+  const auto entries = entriesOf(jobs);
   EXPECT_NEAR(entries[0].MmWidth, 50.0, 1e-9);
   EXPECT_NEAR(entries[0].MmHeight, 100.0, 1e-9);
   EXPECT_TRUE(entries[0].noRotation());
@@ -129,9 +134,9 @@ TEST(EntryBuilding, DeskewGivesTheTurnedBoundingBoxAndNoAutomaticTurn) {
 
 TEST(EntryBuilding, RefusesAbsurdCountsAndSizesWithTheJobNamed) {
   TestJobs many{jobText("Huge", 10, 10, "duplicateCount=2000000000\npages=2000000000\n")};
-  SequentialCompositeArranger arranger;
+  SequentialCompositeArranger arranger(true);
   try {
-    arranger.buildArrangeEntries(many.data(0, 1000, -1));
+    entriesOf(many);
     FAIL();
   } catch (const unitCmnException& e) {
     EXPECT_NE(std::string(e.comment()).find("more than 100000 units"), std::string::npos);
@@ -139,7 +144,7 @@ TEST(EntryBuilding, RefusesAbsurdCountsAndSizesWithTheJobNamed) {
   }
   for (const char* scale : {"nan,10", "inf,10", "0,10", "-5,10"}) {
     TestJobs bad{"[Job]\nJobID=\"B\"\n[Composite]\nscale=" + std::string(scale) + "\n"};
-    EXPECT_THROW(arranger.buildArrangeEntries(bad.data(0, 1000, -1)), unitCmnException) << scale;
+    EXPECT_THROW(entriesOf(bad), unitCmnException) << scale;
   }
 }
 
@@ -151,7 +156,7 @@ TEST(WriteBack, SectionsOffsetsAndZOrderWithMarksAroundTheLayout) {
       "[Composite]\nscale=100,50\nduplicateCount=2\n"
       "[Arrange1]\narrangeNumber=1\narrangeOrder=\"Kept\"\ncompositeKeys=old\n");
   JobParam& b = jobs.add(jobText("B", 80, 40));
-  SequentialCompositeArranger arranger;
+  SequentialCompositeArranger arranger(true);
   const auto rect = arranger.arrange(jobs.data(0, 1000, -1, 5, 10));
 
   // Three entries below each other: Y 0, 60, 120; the area starts after the
@@ -189,7 +194,7 @@ TEST(WriteBack, ATurnedJobHasItsCompositeTurned) {
   TestJobs jobs;
   JobParam& job =
       jobs.add(jobText("T", 100, 300, "trimTop=1\ntrimLeft=2\ntrimBottom=3\ntrimRight=4\n"));
-  SequentialCompositeArranger arranger;
+  SequentialCompositeArranger arranger(true);
   arranger.arrange(jobs.data(0, 400, -1));  // kind 0 lays the upright job on its side
   CompositeSection composite;
   job.getCompositeSection(composite);
@@ -207,7 +212,7 @@ TEST(RegisterMarkRerun, ASecondSheetSwitchesToMarksAroundTheLayout) {
   JobParam& job = jobs.add(
       "[Job]\nJobID=\"R\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=5\n"
       "registerMarkTarget=1\n[Composite]\nscale=100,100\nduplicateCount=3\n");
-  SequentialCompositeArranger arranger;
+  SequentialCompositeArranger arranger(true);
   // Entries are 110 long with their marks: two fit in 250, the third spills.
   arranger.arrange(jobs.data(0, 500, 250));
   PrintSection print;
@@ -254,8 +259,8 @@ TEST(Coordinator, KindsAndSlots) {
   EXPECT_EQ(coordinator.compositeArranger(), minimum);
   EXPECT_EQ(rect.width, 100.0);
   EXPECT_THROW(coordinator.AlignmentJobPositionExec(jobs.data(4, 1000, -1)), unitCmnException);
-  EXPECT_EQ(AbCompositeArranger::policyName(10), "MinimumSize");
-  EXPECT_EQ(AbCompositeArranger::policyName(-3), "");
+  EXPECT_EQ(ArrangeKinds::policyName(10), "MinimumSize");
+  EXPECT_EQ(ArrangeKinds::policyName(-3), "");
 }
 
 TEST(EntryBuilding, ATiledJobGetsOneEntryPerPrintedTileSizedByItsTile) {
@@ -264,8 +269,8 @@ TEST(EntryBuilding, ATiledJobGetsOneEntryPerPrintedTileSizedByItsTile) {
               "tiling=true\ntileScanDivision=2\ntileFeedDivision=2\ntileScanPositions=60,40\n"
               "tileFeedPositions=30,20\ntileWorkSize=0,0,100,50\ntileRotates=0;90,0;0\n"
               "rotate=0\n")};
-  SequentialCompositeArranger arranger;
-  const auto entries = arranger.buildArrangeEntries(jobs.data(0, 1000, -1));
+  SequentialCompositeArranger arranger(true);
+  const auto entries = entriesOf(jobs);
   ASSERT_EQ(entries.size(), 4u);
   // Row by row: (1,1), (2,1), (1,2), (2,2).
   EXPECT_EQ(entries[1].StrCompositeKey, "BinT_P0001_T002-001_C0001_V0001");

@@ -1,4 +1,4 @@
-#include "unitCmnAlignmentJobPosition/CornerPointPlacement.h"
+#include "unitCmnAlignmentJobPosition/placement/CornerPointPlacement.h"
 
 #include <gtest/gtest.h>
 

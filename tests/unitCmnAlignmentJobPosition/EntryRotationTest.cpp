@@ -1,4 +1,4 @@
-#include "unitCmnAlignmentJobPosition/EntryRotation.h"
+#include "unitCmnAlignmentJobPosition/frame/EntryRotation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "unitCmnAlignmentJobPosition/SequentialPlacement.h"
+#include "unitCmnAlignmentJobPosition/placement/SequentialPlacement.h"
 
 #include <gtest/gtest.h>
 

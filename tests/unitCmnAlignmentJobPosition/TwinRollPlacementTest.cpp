@@ -1,4 +1,4 @@
-#include "unitCmnAlignmentJobPosition/TwinRollPlacement.h"
+#include "unitCmnAlignmentJobPosition/placement/TwinRollPlacement.h"
 
 #include <gtest/gtest.h>
 

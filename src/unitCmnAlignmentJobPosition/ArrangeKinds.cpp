@@ -1,0 +1,98 @@
+#include "unitCmnAlignmentJobPosition/ArrangeKinds.h"
+
+#include <iterator>
+
+#include "unitCmnAlignmentJobPosition/composite/MinimumSizeCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/composite/NoAutoRotationCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/composite/NoRotationCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/composite/SequentialCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/composite/TwinRollCompositeArranger.h"
+#include "unitCmnExceptions/unitCmnGuard.h"
+
+namespace {
+
+using F = ArrangeFamily;
+
+template <class Arranger>
+ArrangeKind::CompositeMaker maker() {
+  return [] { return std::unique_ptr<AbCompositeArranger>(std::make_unique<Arranger>()); };
+}
+
+// Kind 0 turns entries automatically before the sequential placement,
+// kind 9 keeps them as built.
+std::unique_ptr<AbCompositeArranger> sequentialRotating() {
+  return std::make_unique<SequentialCompositeArranger>(true);
+}
+std::unique_ptr<AbCompositeArranger> sequentialAsBuilt() {
+  return std::make_unique<SequentialCompositeArranger>(false);
+}
+
+constexpr const char* kLater = "not available in this build";
+constexpr const char* kGroupingTwin = "★未実装　getGroupingArranger TWIN";
+
+const ArrangeKind kKinds[] = {
+    {0, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialRotating, nullptr},
+    {1, "MinimumSizeCompositeArranger", F::JobPosition, "MinimumSize",
+     maker<MinimumSizeCompositeArranger>(), nullptr},
+    {2, "NoRotationCompositeArranger", F::JobPosition, "NoRotation",
+     maker<NoRotationCompositeArranger>(), nullptr},
+    {3, "NoAutoRotationCompositeArranger", F::JobPosition, "NoAutoRotation",
+     maker<NoAutoRotationCompositeArranger>(), nullptr},
+    {4, "FotobaMarkCompositeArranger", F::JobPosition, "FotobaMark", nullptr, kLater},
+    {5, "TwinRollCompositeArranger", F::JobPosition, "TwinRoll",
+     maker<TwinRollCompositeArranger>(), nullptr},
+    {6, "TileArrangeNest", F::Tiling, "", nullptr, kLater},
+    {7, "TileArrangeSequential", F::Tiling, "", nullptr, kLater},
+    {8, "TileArrangeUnspecified", F::Tiling, "", nullptr, kLater},
+    {9, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialAsBuilt, nullptr},
+    {10, "NoRotationCompositeArranger", F::JobPosition, "MinimumSize",
+     maker<NoRotationCompositeArranger>(), nullptr},
+    {11, "NoAutoRotationCompositeArranger", F::JobPosition, "MinimumSize",
+     maker<NoAutoRotationCompositeArranger>(), nullptr},
+    {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove", nullptr, kLater},
+    {13, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
+    {14, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
+    {15, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
+    {16, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
+    {17, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
+    {18, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
+    {19, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
+    {20, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
+    {21, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
+    {22, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
+    {23, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, kLater},
+    {24, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, kLater},
+    {25, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, kLater},
+    {26, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, kLater},
+    // Twin-roll grouping has no arranger at all, in any build.
+    {27, "GroupingTwinRoll", F::Grouping, "", nullptr, kGroupingTwin},
+    {28, "GroupingTwinRoll", F::Grouping, "", nullptr, kGroupingTwin},
+    {29, "GroupingJigArranger", F::Grouping, "", nullptr, kLater},
+    {30, "GroupingJigArranger", F::Grouping, "", nullptr, kLater},
+};
+
+}  // namespace
+
+std::string ArrangeKind::label() const {
+  return "arrangement kind " + std::to_string(number) + " (" + (*policy ? policy : name) + ")";
+}
+
+const ArrangeKind* ArrangeKinds::find(int number) {
+  // The rows are in number order from 0, so the number is the index.
+  if (number < 0 || number >= static_cast<int>(std::size(kKinds))) return nullptr;
+  return &kKinds[number];
+}
+
+std::string ArrangeKinds::policyName(int number) {
+  const ArrangeKind* kind = find(number);
+  return kind ? kind->policy : "";
+}
+
+void ArrangeKinds::requireAvailable(const ArrangeKind& kind) {
+  if (kind.unavailable == nullptr) return;
+  // A kind still to come says so with its name; any other reason is a
+  // message of its own.
+  if (kind.unavailable == kLater)
+    unitCmnGuard::raise(UNITCMN_SITE, kind.label() + " is " + kind.unavailable);
+  unitCmnGuard::raise(UNITCMN_SITE, kind.unavailable);
+}
