@@ -13,31 +13,20 @@ TEST(Utf16, RoundTripsEveryEncodingLength) {
   std::string back;
   ASSERT_TRUE(Utf16::toUtf8(wide, back));
   EXPECT_EQ(back, utf8);
-}
-
-TEST(Utf16, EmptyTextConvertsToEmpty) {
-  std::u16string wide = u"old";
   EXPECT_TRUE(Utf16::fromUtf8("", wide));
   EXPECT_TRUE(wide.empty());
 }
 
-TEST(Utf16, MalformedUtf8FailsAndKeepsOutput) {
-  const char* bad[] = {
-      "\x80",              // lone continuation byte
-      "\xC3",              // truncated sequence
-      "\xC0\xAF",          // overlong slash
-      "\xED\xA0\x80",      // encoded surrogate
-      "\xF4\x90\x80\x80",  // above U+10FFFF
-      "ok\xFF",            // invalid lead byte after valid text
-  };
-  for (const char* text : bad) {
+TEST(Utf16, MalformedTextFailsAndKeepsTheOutput) {
+  // A lone continuation byte, a truncated sequence, an overlong slash, an
+  // encoded surrogate, above U+10FFFF, a bad lead byte after valid text.
+  for (const char* text :
+       {"\x80", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ok\xFF"}) {
     std::u16string wide = u"kept";
     EXPECT_FALSE(Utf16::fromUtf8(text, wide)) << text;
     EXPECT_EQ(wide, u"kept");
   }
-}
-
-TEST(Utf16, UnpairedSurrogatesFail) {
+  // Unpaired surrogates.
   std::string out = "kept";
   EXPECT_FALSE(Utf16::toUtf8(std::u16string{0xD834}, out));
   EXPECT_FALSE(Utf16::toUtf8(std::u16string{0xDD1E, u'a'}, out));

@@ -16,28 +16,19 @@ bool operation(bool entry, bool answer) {
 }
 }  // namespace
 
-TEST(ExportedCall, WritesEntryAndExitRecordsWithTheBoolResult) {
+TEST(ExportedCall, WritesTheEntryRecordWhenAskedAndTheExitWithTheBoolResult) {
   LogCapture log;
   EXPECT_TRUE(operation(true, true));
+  EXPECT_FALSE(operation(false, false));
   const auto records = log.records(10);
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].inOutType, "-->");
-  EXPECT_EQ(records[0].message, "");
-  EXPECT_EQ(records[1].inOutType, "<--");
-  EXPECT_EQ(records[1].message, "1");
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[0].inOutType + records[0].message, "-->");
+  EXPECT_EQ(records[1].inOutType + records[1].message, "<--1");
+  EXPECT_EQ(records[2].inOutType + records[2].message, "<--0");
   EXPECT_NE(records[0].currentFunction.find("operation(bool, bool)"), std::string::npos);
   EXPECT_EQ(records[0].srcFile, "ExportedCallTest.cpp");
   EXPECT_EQ(records[0].messageId, "");
   EXPECT_TRUE(records[0].hasLoggerAttributes);
-}
-
-TEST(ExportedCall, OperationsWithoutEntryRecordStillWriteTheExit) {
-  LogCapture log;
-  EXPECT_FALSE(operation(false, false));
-  const auto records = log.records(10);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].inOutType, "<--");
-  EXPECT_EQ(records[0].message, "0");
 }
 
 TEST(ExportedCall, ErrorsAreLoggedAndAnsweredWithTheFailValue) {

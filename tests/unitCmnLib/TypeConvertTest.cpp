@@ -6,22 +6,9 @@
 #include <climits>
 #include <locale>
 
-#include "unitCmnExceptions/unitCmnException.h"
+#include "support/RaisedComment.h"
 
 namespace {
-
-// The comment of the unitCmnException that call raises; "" when none.
-template <class Call>
-std::string raised(Call call) {
-  try {
-    call();
-  } catch (const unitCmnException& e) {
-    EXPECT_EQ(3u, e.errorCode());
-    return e.comment();
-  }
-  ADD_FAILURE() << "nothing raised";
-  return "";
-}
 
 // A numeric format with a comma as decimal point.
 struct CommaPoint : std::numpunct<char> {
@@ -33,30 +20,31 @@ struct CommaPoint : std::numpunct<char> {
 TEST(TypeConvert, IntegersParseLikeTheStandardFunctions) {
   EXPECT_EQ(42, TypeConvert::toInt("  42abc"));
   EXPECT_EQ(INT_MIN, TypeConvert::toInt("-2147483648"));
-  EXPECT_EQ("invalid stoi argument", raised([] { TypeConvert::toInt("abc"); }));
-  EXPECT_EQ("stoi argument out of range", raised([] { TypeConvert::toInt("2147483648"); }));
+  EXPECT_EQ("invalid stoi argument", raisedComment([] { TypeConvert::toInt("abc"); }));
+  EXPECT_EQ("stoi argument out of range", raisedComment([] { TypeConvert::toInt("2147483648"); }));
   EXPECT_EQ(LLONG_MAX, TypeConvert::toLongLong("9223372036854775807"));
-  EXPECT_EQ("invalid stoll argument", raised([] { TypeConvert::toLongLong("x1"); }));
+  EXPECT_EQ("invalid stoll argument", raisedComment([] { TypeConvert::toLongLong("x1"); }));
   EXPECT_EQ("stoll argument out of range",
-            raised([] { TypeConvert::toLongLong("-9223372036854775809"); }));
+            raisedComment([] { TypeConvert::toLongLong("-9223372036854775809"); }));
   EXPECT_EQ(ULLONG_MAX, TypeConvert::toULongLong("-1"));  // wraps, as std::stoull
-  EXPECT_EQ("invalid stoull argument", raised([] { TypeConvert::toULongLong("-"); }));
+  EXPECT_EQ("invalid stoull argument", raisedComment([] { TypeConvert::toULongLong("-"); }));
   EXPECT_EQ("stoull argument out of range",
-            raised([] { TypeConvert::toULongLong("18446744073709551616"); }));
+            raisedComment([] { TypeConvert::toULongLong("18446744073709551616"); }));
   EXPECT_EQ(123u, TypeConvert::toUInt("123abc"));
   EXPECT_EQ(0u, TypeConvert::toUInt("abc"));
 }
 
 TEST(TypeConvert, DoublesAndBooleans) {
   EXPECT_DOUBLE_EQ(1500.0, TypeConvert::toDouble(" 1.5e3mm"));
-  EXPECT_EQ("invalid stod argument", raised([] { TypeConvert::toDouble(",5"); }));
-  EXPECT_EQ("stod argument out of range", raised([] { TypeConvert::toDouble("1e400"); }));
+  EXPECT_EQ("invalid stod argument", raisedComment([] { TypeConvert::toDouble(",5"); }));
+  EXPECT_EQ("stod argument out of range", raisedComment([] { TypeConvert::toDouble("1e400"); }));
   EXPECT_FLOAT_EQ(1.17f, TypeConvert::toFloat("1.17"));
-  EXPECT_EQ("invalid stof argument", raised([] { TypeConvert::toFloat("v1"); }));
+  EXPECT_EQ("invalid stof argument", raisedComment([] { TypeConvert::toFloat("v1"); }));
   EXPECT_TRUE(TypeConvert::toBool("TRUE"));
   EXPECT_FALSE(TypeConvert::toBool("False"));
   for (const char* text : {"1", "yes", "", "true "})
-    EXPECT_EQ("It is not a Boolean value.", raised([&] { TypeConvert::toBool(text); })) << text;
+    EXPECT_EQ("It is not a Boolean value.", raisedComment([&] { TypeConvert::toBool(text); }))
+        << text;
 }
 
 TEST(TypeConvert, ToStringForms) {

@@ -11,45 +11,22 @@
 
 namespace {
 
-std::string raw(const IniSectionDataEx& s, const std::string& key) {
-  std::string out;
-  EXPECT_TRUE(s.getValueNonDq(key, out));
-  return out;
-}
-
-TEST(IniSectionDataEx, SetValueQuotesOnlyWhatIsMissing) {
-  // Value set, raw text stored.
-  const std::pair<const char*, const char*> cases[] = {{"abc", "\"abc\""},
-                                                       {"\"abc\"", "\"abc\""},
-                                                       {"\"abc", "\"abc\""},
-                                                       {"abc\"", "\"abc\""},
-                                                       {"", ""}};
-  for (const auto& c : cases) {
+TEST(IniSectionDataEx, TextValuesAreQuotedOnceAndUnquotedOnce) {
+  // Value set, raw text stored: only the missing quotes are added.
+  const std::pair<const char*, const char*> stored[] = {
+      {"abc", "\"abc\""}, {"\"abc\"", "\"abc\""}, {"\"abc", "\"abc\""},
+      {"abc\"", "\"abc\""}, {"", ""}};
+  for (const auto& c : stored) {
     IniSectionDataEx s;
-    s.setValue("key", c.first);
-    EXPECT_EQ(raw(s, "key"), c.second) << c.first;
+    s.setValue("key", std::string(c.first));
+    std::string raw;
+    EXPECT_TRUE(s.getValueNonDq("key", raw));
+    EXPECT_EQ(raw, c.second) << c.first;
   }
-  IniSectionDataEx s;
-  s.setValue("literal", std::string("a b"));
-  EXPECT_EQ(raw(s, "literal"), "\"a b\"");
-}
-
-TEST(IniSectionDataEx, NonDqSetterAndNumbersStoreUnquoted) {
-  IniSectionDataEx s;
-  s.setValueNonDq("path", "C:/x");
-  s.setValue("n", 3);
-  s.setValue("flag", true);
-  EXPECT_EQ(s.toString(), "path=C:/x\nn=3\nflag=true\n");
-  int n = 0;
-  EXPECT_TRUE(s.getValue("n", n));
-  EXPECT_EQ(n, 3);
-}
-
-TEST(IniSectionDataEx, GetValueStripsOneQuoteFromEachEnd) {
-  // Raw text stored, value got.
-  const std::pair<const char*, const char*> cases[] = {
+  // Raw text stored, value got: one quote stripped from each end.
+  const std::pair<const char*, const char*> got[] = {
       {"\"abc\"", "abc"}, {"\"\"", ""}, {"\"", ""}, {"\"\"x\"\"", "\"x\""}, {"abc", "abc"}};
-  for (const auto& c : cases) {
+  for (const auto& c : got) {
     IniSectionDataEx s;
     s.setValueNonDq("key", c.first);
     std::string out;
@@ -58,12 +35,13 @@ TEST(IniSectionDataEx, GetValueStripsOneQuoteFromEachEnd) {
   }
 }
 
-TEST(IniSectionDataEx, QuotedRoundTripGivesTheOriginalText) {
+TEST(IniSectionDataEx, LiteralsAreQuotedNumbersAndNonDqTextAreNot) {
   IniSectionDataEx s;
-  s.setValue("name", "Job 1");
-  std::string out;
-  ASSERT_TRUE(s.getValue("name", out));
-  EXPECT_EQ(out, "Job 1");
+  s.setValue("literal", "a b");
+  s.setValueNonDq("path", "C:/x");
+  s.setValue("n", 3);
+  s.setValue("flag", true);
+  EXPECT_EQ(s.toString(), "literal=\"a b\"\npath=C:/x\nn=3\nflag=true\n");
 }
 
 TEST(IniSectionDataEx, MissingKeyIsFalseWithEmptyOutput) {
@@ -84,6 +62,8 @@ TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
   const std::string logText = IniParamGuard::setErrorText("k", "v");
   EXPECT_EQ(logText, "IniParam setValue error key:k value:v");
   EXPECT_EQ(IniParamGuard::getErrorText("k"), "IniParam getValue error key:k");
+  EXPECT_EQ(IniParamGuard::run(UNITCMN_SITE, "never", [] { return 4; }), 4);
+  EXPECT_TRUE(log.records(kLogError).empty());
 
   EXPECT_EQ(raisedComment([&] {
               IniParamGuard::run(UNITCMN_SITE, logText, [] { throw std::runtime_error("boom"); });
@@ -99,12 +79,6 @@ TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
               });
             }),
             "invalid stoi argument");
-}
-
-TEST(IniParamGuard, SuccessPassesTheResultAndLogsNothing) {
-  LogCapture log;
-  EXPECT_EQ(IniParamGuard::run(UNITCMN_SITE, "never", [] { return 4; }), 4);
-  EXPECT_TRUE(log.records(kLogError).empty());
 }
 
 }  // namespace

@@ -36,36 +36,19 @@ class DeviceFunctionTest : public ::testing::Test {
 
 // ---- defaults ----------------------------------------------------------------
 
-TEST_F(DeviceFunctionTest, NewObjectWritesVersionAndEveryElementWithItsDefault) {
+TEST_F(DeviceFunctionTest, NewObjectAndSparseFileWriteEveryElementWithItsDefault) {
   EXPECT_EQ(param.getParamVersion(), "1.15");
-  EXPECT_EQ(param.getCurrentVersion(), "1.15");
-  const Defines written = definesOf(writtenText(param));
-  // The root, the version and 235 further elements; lists are empty
-  // containers.
-  EXPECT_EQ(written.size(), 237u);
-  EXPECT_EQ(written, definesOfFile("device_defaults.xml"));
-}
+  EXPECT_EQ(definesOf(writtenText(param)), definesOfFile("device_defaults.xml"));
 
-TEST_F(DeviceFunctionTest, PullBackOnlyFileKeepsEveryOtherDefault) {
   ASSERT_TRUE(param.readParamData("<DeviceFunction><PullBack>true</PullBack></DeviceFunction>"));
-  EXPECT_TRUE(param.pullBack);
-  EXPECT_EQ(param.cutPressureMax, 450);
-  EXPECT_DOUBLE_EQ(param.xySlitterMarkSize, 30.0);
-  EXPECT_EQ(param.inkSlotCount, 8);
-  EXPECT_TRUE(param.waveFormSelection);
   EXPECT_EQ(param.getParamVersion(), "1.15");  // no version element: nothing raised
-
   Defines expected = definesOfFile("device_defaults.xml");
   for (auto& d : expected)
     if (d.first == "DeviceFunction.PullBack") d.second = "true";
   EXPECT_EQ(definesOf(writtenText(param)), expected);
-}
 
-TEST_F(DeviceFunctionTest, InitParamPutsEveryFieldBackToItsDefault) {
   ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
-  ASSERT_TRUE(param.pullBack);
-  param.initParam();
-  EXPECT_EQ(param.getParamVersion(), "1.15");
+  param.initParam();  // every field back to its default
   EXPECT_EQ(definesOf(writtenText(param)), definesOfFile("device_defaults.xml"));
 }
 
@@ -74,114 +57,84 @@ TEST_F(DeviceFunctionTest, InitParamPutsEveryFieldBackToItsDefault) {
 // In device_full.xml an int element holds its row number n in the element
 // list (PullBack is 2), a double n + 0.25, a text "Name<n>", an item list
 // three items and a ","-joined list three entries; every bool is the
-// opposite of its default.
+// opposite of its default. A field bound to a neighbour's element shows.
 TEST_F(DeviceFunctionTest, FullFileFillsEachFieldFromItsOwnElement) {
   ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
-  EXPECT_TRUE(param.pullBack);
-  EXPECT_EQ(param.adsorbFan, 7);
-  EXPECT_DOUBLE_EQ(param.maxScanPauseTime, 9.25);
-  EXPECT_TRUE(param.queryCommand_JigOption);
-  EXPECT_EQ(param.nameKeyPreHeater, "Name51 & Co");
-  EXPECT_EQ(param.nameKeyExtHeater, "Name69");
-  EXPECT_FALSE(param.waveFormSelection);
+  EXPECT_EQ((std::vector<int>{param.adsorbFan, param.cutPressureMax, param.xYSlitterGuidePass,
+                              param.inkThresholdValue}),
+            (std::vector<int>{7, 146, 204, 218}));
+  EXPECT_EQ((std::vector<double>{param.maxScanPauseTime, param.cutStepSize,
+                                 param.xySlitterMarkSize}),
+            (std::vector<double>{9.25, 160.25, 179.25}));
+  EXPECT_EQ((std::vector<bool>{param.pullBack, param.queryCommand_JigOption,
+                               param.waveFormSelection, param.mediaTension}),
+            (std::vector<bool>{true, true, false, true}));
+  EXPECT_EQ((std::vector<std::string>{param.nameKeyPreHeater, param.nameKeyExtHeater,
+                                      param.heaterSwitchModelSize}),
+            (std::vector<std::string>{"Name51 & Co", "Name69", "Name233"}));
   EXPECT_EQ(param.cutTools, (std::vector<std::string>{"B142", "A142", "C142"}));
-  EXPECT_EQ(param.cutPressureMax, 146);
-  EXPECT_DOUBLE_EQ(param.cutStepSize, 160.25);
   EXPECT_EQ(param.headsUpGloss, (std::vector<std::string>{"Z166", "X166", "Y166"}));
   EXPECT_EQ(param.notAvailableInkByColorReplace, (std::vector<int>{176, 4, -6}));
-  EXPECT_DOUBLE_EQ(param.xySlitterMarkSize, 179.25);
   EXPECT_EQ(param.optionTypes, (std::vector<int>{181, 2, 81}));
-  EXPECT_EQ(param.xYSlitterGuidePass, 204);
-  EXPECT_EQ(param.inkThresholdValue, 218);
-  EXPECT_EQ(param.heaterSwitchModelSize, "Name233");
   EXPECT_EQ(param.defaultHeaterKinds, (std::vector<std::string>{"B235", "A235", "C235"}));
-  EXPECT_TRUE(param.mediaTension);
 }
 
-// Every value and the order of every list as in the source.
-TEST_F(DeviceFunctionTest, FullFileReadWriteReadGivesTheSameFile) {
-  expectSameNodesWrittenBack<DeviceFunctionParam>("device_full.xml");
-}
-
-TEST_F(DeviceFunctionTest, CopyKeepsEveryValue) {
+// Every value and the order of every list as in the source, in a copy too.
+TEST_F(DeviceFunctionTest, FullFileIsWrittenBackAsReadByACopyToo) {
+  expectWrittenBackAsRead<DeviceFunctionParam>("device_full.xml");
   ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
   const DeviceFunctionParam copy = param;
   param.initParam();
-  EXPECT_EQ(definesOf(writtenText(copy)), definesOfFile("device_full.xml"));
+  EXPECT_EQ(writtenText(copy), paramText("device_full.xml"));
 }
 
 // ---- lists -------------------------------------------------------------------
 
-TEST_F(DeviceFunctionTest, JoinedOptionTypeElementIsPreferredToTheContainer) {
-  EXPECT_EQ(
-      optionTypesOf(
-          "<OptionTypes><OptionType>4</OptionType></OptionTypes><OptionType>3,5</OptionType>"),
-      (std::vector<int>{3, 5}));
-}
-
-TEST_F(DeviceFunctionTest, ContainerItemsAreReadInFileOrder) {
+TEST_F(DeviceFunctionTest, ListsAreReadInFileOrderInEitherFormAndWrittenJoined) {
   load(
       "<OptionTypes><OptionType>5</OptionType><OptionType>3</OptionType></OptionTypes>"
-      "<CutTools><CutTool>Pen</CutTool><CutTool>Knife</CutTool></CutTools>");
-  EXPECT_EQ(param.optionTypes, (std::vector<int>{5, 3}));
-  EXPECT_EQ(param.cutTools, (std::vector<std::string>{"Pen", "Knife"}));
-}
-
-TEST_F(DeviceFunctionTest, TextListMayBeOneJoinedItemElement) {
-  load("<CutTool>Knife,Pen</CutTool>");
-  EXPECT_EQ(param.cutTools, (std::vector<std::string>{"Knife", "Pen"}));
-}
-
-TEST_F(DeviceFunctionTest, CommaSeparatedListsAreSplitAndJoinedWithoutBlanks) {
-  load(
+      "<CutTool>Knife,Pen</CutTool>"  // one joined item element
       "<HeadsUpGloss>G1,G2</HeadsUpGloss>"
       "<NotAvailableInkByColorReplace>3,7,11</NotAvailableInkByColorReplace>");
+  EXPECT_EQ(param.optionTypes, (std::vector<int>{5, 3}));
+  EXPECT_EQ(param.cutTools, (std::vector<std::string>{"Knife", "Pen"}));
   EXPECT_EQ(param.headsUpGloss, (std::vector<std::string>{"G1", "G2"}));
   EXPECT_EQ(param.notAvailableInkByColorReplace, (std::vector<int>{3, 7, 11}));
 
-  param.usableColorGlossInks = {"Cyan"};
   const Defines written = definesOf(writtenText(param));
   EXPECT_EQ(valueIn(written, "DeviceFunction.HeadsUpGloss"), "G1,G2");
   EXPECT_EQ(valueIn(written, "DeviceFunction.NotAvailableInkByColorReplace"), "3,7,11");
-  EXPECT_EQ(valueIn(written, "DeviceFunction.UsableColorGlossInks"), "Cyan");
-}
 
-TEST_F(DeviceFunctionTest, EmptyCommaSeparatedElementIsAnEmptyListAndCounts) {
-  param.headsUpGloss = {"stale"};
-  load("<HeadsUpGloss></HeadsUpGloss>");
+  load("<CutTools><CutTool>Pen</CutTool><CutTool>Knife</CutTool></CutTools>"
+       "<HeadsUpGloss></HeadsUpGloss>");
+  EXPECT_EQ(param.cutTools, (std::vector<std::string>{"Pen", "Knife"}));
   EXPECT_TRUE(param.headsUpGloss.empty());
 }
 
 // ---- option types of older files ------------------------------------------
 
-TEST_F(DeviceFunctionTest, TurnelSizeSelectsTheFirstMatchingOptionType) {
-  EXPECT_EQ(optionTypesOf("<Turnel>true</Turnel><TurnelSize>600</TurnelSize>"),
-            (std::vector<int>{4}));
-  EXPECT_EQ(optionTypesOf("<Turnel>true</Turnel><TurnelSize>300</TurnelSize>"),
-            (std::vector<int>{3}));
-  EXPECT_TRUE(optionTypesOf("<Turnel>true</Turnel><TurnelSize>450</TurnelSize>").empty());
-  EXPECT_TRUE(optionTypesOf("<Turnel>true</Turnel>").empty());
-  EXPECT_TRUE(optionTypesOf("<Turnel>false</Turnel><TurnelSize>600</TurnelSize>").empty());
-}
+// The list forms first (the joined element preferred), else Quorl true for
+// 2 and Turnel true with the first matching TurnelSize.
+TEST_F(DeviceFunctionTest, OptionTypesComeFromTheListOrFromTheOlderElements) {
+  const std::pair<const char*, std::vector<int>> cases[] = {
+      {"<OptionTypes><OptionType>4</OptionType></OptionTypes><OptionType>3,5</OptionType>",
+       {3, 5}},
+      {"<Turnel>true</Turnel><TurnelSize>600</TurnelSize>", {4}},
+      {"<Turnel>true</Turnel><TurnelSize>300</TurnelSize>", {3}},
+      {"<Turnel>true</Turnel><TurnelSize>450</TurnelSize>", {}},
+      {"<Turnel>true</Turnel>", {}},
+      {"<Turnel>false</Turnel><TurnelSize>600</TurnelSize>", {}},
+      {"<Turnel>true</Turnel><TurnelSize>600</TurnelSize><Quorl>true</Quorl>", {2, 4}},
+      {"<Quorl>false</Quorl>", {}},  // found, so the file counts as read
+      {"<OptionTypes><OptionType>5</OptionType></OptionTypes><Quorl>true</Quorl>"
+       "<Turnel>true</Turnel><TurnelSize>600</TurnelSize>",
+       {5}},
+      {"<OptionType>3</OptionType><Quorl>true</Quorl>", {3}},
+      {"<OptionTypes/><Quorl>true</Quorl>", {2}},  // an empty container holds none
+  };
+  for (const auto& c : cases) EXPECT_EQ(optionTypesOf(c.first), c.second) << c.first;
 
-TEST_F(DeviceFunctionTest, QuorlAddsOptionTypeTwoBeforeTheTurnelOne) {
-  EXPECT_EQ(optionTypesOf("<Turnel>true</Turnel><TurnelSize>600</TurnelSize><Quorl>true</Quorl>"),
-            (std::vector<int>{2, 4}));
-  // Found, so the file counts as read.
-  EXPECT_TRUE(optionTypesOf("<Quorl>false</Quorl>").empty());
-}
-
-TEST_F(DeviceFunctionTest, OlderElementsAreIgnoredWhenAnOptionTypeFormIsPresent) {
-  EXPECT_EQ(optionTypesOf("<OptionTypes><OptionType>5</OptionType></OptionTypes><Quorl>true</Quorl>"
-                          "<Turnel>true</Turnel><TurnelSize>600</TurnelSize>"),
-            (std::vector<int>{5}));
-  EXPECT_EQ(optionTypesOf("<OptionType>3</OptionType><Quorl>true</Quorl>"), (std::vector<int>{3}));
-  // An empty container holds no option type: the older elements apply.
-  EXPECT_EQ(optionTypesOf("<OptionTypes/><Quorl>true</Quorl>"), (std::vector<int>{2}));
-}
-
-TEST_F(DeviceFunctionTest, TurnelSizeAloneIsNotCountedAndABadTurnelFails) {
-  EXPECT_FALSE(param.readParamData(deviceText("<TurnelSize>600</TurnelSize>")));
+  EXPECT_FALSE(param.readParamData(deviceText("<TurnelSize>600</TurnelSize>")));  // not counted
   EXPECT_FALSE(param.readParamData(deviceText("<Turnel>yes</Turnel>")));
   EXPECT_TRUE(log.contains(kLogError, "It is not a Boolean value."));
 }
@@ -193,15 +146,15 @@ TEST_F(DeviceFunctionTest, Version102IsRaisedStepByStep) {
   EXPECT_EQ(param.getParamVersion(), "1.15");
   EXPECT_TRUE(param.colorPattern);  // follows MarginBeforePrint
   EXPECT_TRUE(param.turnelGloss);   // DefaultTurnel 2 and MarginLr 0
-  EXPECT_EQ(param.inkRemainingUnit, 0);
-  EXPECT_FALSE(param.jobInfoSetting);
-  EXPECT_FALSE(param.uvIrradiationKvn6);
-  EXPECT_EQ(param.headResolution, 0);
-  EXPECT_FALSE(param.uvLampPositionChange);
-  EXPECT_EQ(param.inkThresholdValue, 2);  // the file said 5
-  EXPECT_FALSE(param.rePrint);
+  EXPECT_EQ((std::vector<bool>{param.jobInfoSetting, param.uvIrradiationKvn6,
+                               param.uvLampPositionChange, param.rePrint,
+                               param.silveringReduction}),
+            std::vector<bool>(5, false));
+  // The file said 5 for the threshold.
+  EXPECT_EQ((std::vector<int>{param.inkRemainingUnit, param.headResolution,
+                              param.inkThresholdValue}),
+            (std::vector<int>{0, 0, 2}));
   EXPECT_TRUE(param.nonTurnelHSCompatibleResolutions.empty());
-  EXPECT_FALSE(param.silveringReduction);
   // Untouched by the steps.
   EXPECT_TRUE(param.pullBack);
   EXPECT_EQ(param.optionTypes, (std::vector<int>{2, 4}));
@@ -219,22 +172,12 @@ TEST_F(DeviceFunctionTest, Below103ColorPatternAndTurnelGlossAreDerived) {
 }
 
 TEST_F(DeviceFunctionTest, EachStepRunsOnlyBelowItsThreshold) {
-  struct Case {
-    const char* version;
-    bool s103, s107, s108, s109, s111, s115;
-  };
-  const Case cases[] = {
-      {"1.02", true, true, true, true, true, true},
-      {"1.03", false, true, true, true, true, true},
-      {"1.07", false, false, true, true, true, true},
-      {"1.08", false, false, false, true, true, true},
-      {"1.09", false, false, false, false, true, true},
-      {"1.10", false, false, false, false, true, true},
-      {"1.11", false, false, false, false, false, true},
-      {"1.14", false, false, false, false, false, true},
-      {"1.15", false, false, false, false, false, false},
-      {"2.00", false, false, false, false, false, false},
-  };
+  // The file's version and which of the steps 1.03 1.07 1.08 1.09 1.11
+  // and 1.15 run.
+  const std::pair<std::string, std::string> cases[] = {
+      {"1.02", "111111"}, {"1.03", "011111"}, {"1.07", "001111"}, {"1.08", "000111"},
+      {"1.09", "000011"}, {"1.10", "000011"}, {"1.11", "000001"}, {"1.14", "000001"},
+      {"1.15", "000000"}, {"2.00", "000000"}};
   const std::string body =
       "<MarginBeforePrint>true</MarginBeforePrint><ColorPattern>false</ColorPattern>"
       "<InkRemainingUnit>3</InkRemainingUnit><HeadResolution>600</HeadResolution>"
@@ -242,69 +185,49 @@ TEST_F(DeviceFunctionTest, EachStepRunsOnlyBelowItsThreshold) {
       "<NonTurnelHSCompatibleResolutions><NonTurnelHSCompatibleResolution>720x1440"
       "</NonTurnelHSCompatibleResolution></NonTurnelHSCompatibleResolutions>"
       "<SilveringReduction>true</SilveringReduction>";
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.version);
-    load(body, c.version);
-    EXPECT_EQ(param.getParamVersion(), std::string(c.version) == "2.00" ? "2.00" : "1.15");
-    EXPECT_EQ(param.colorPattern, c.s103);
-    EXPECT_EQ(param.inkRemainingUnit, c.s107 ? 0 : 3);
-    EXPECT_EQ(param.headResolution, c.s108 ? 0 : 600);
-    EXPECT_EQ(param.inkThresholdValue, c.s108 ? 2 : 5);
-    EXPECT_EQ(param.rePrint, !c.s109);
-    EXPECT_EQ(param.nonTurnelHSCompatibleResolutions.empty(), c.s111);
-    EXPECT_EQ(param.silveringReduction, !c.s115);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    load(body, c.first);
+    auto ran = [&](size_t step) { return c.second[step] == '1'; };
+    EXPECT_EQ(param.getParamVersion(), c.first == "2.00" ? "2.00" : "1.15");
+    EXPECT_EQ(param.colorPattern, ran(0));
+    EXPECT_EQ(param.inkRemainingUnit, ran(1) ? 0 : 3);
+    EXPECT_EQ(param.headResolution, ran(2) ? 0 : 600);
+    EXPECT_EQ(param.inkThresholdValue, ran(2) ? 2 : 5);
+    EXPECT_EQ(param.rePrint, !ran(3));
+    EXPECT_EQ(param.nonTurnelHSCompatibleResolutions.empty(), ran(4));
+    EXPECT_EQ(param.silveringReduction, !ran(5));
   }
 }
 
-TEST_F(DeviceFunctionTest, RaisedFileIsWrittenBack) {
+TEST_F(DeviceFunctionTest, OnlyARaisedFileIsWrittenBack) {
   const Defines onDisk = definesOf(fileAfterReading(param, paramText("device_v102.xml")));
   EXPECT_EQ(valueIn(onDisk, "DeviceFunction.ParamVersion"), "1.15");
-  EXPECT_EQ(valueIn(onDisk, "DeviceFunction.InkThresholdValue"), "2");
   EXPECT_EQ(onDisk, definesOf(writtenText(param)));
-}
 
-TEST_F(DeviceFunctionTest, CurrentFileIsNotWrittenBack) {
-  const std::string text = deviceText("<PullBack>true</PullBack><Quorl>true</Quorl>");
-  EXPECT_EQ(fileAfterReading(param, text), text);
+  const std::string current = deviceText("<PullBack>true</PullBack><Quorl>true</Quorl>");
+  EXPECT_EQ(fileAfterReading(param, current), current);
 }
 
 // ---- failures ----------------------------------------------------------------
 
-TEST_F(DeviceFunctionTest, BadBoolFailsAndKeepsTheFieldsReadBeforeIt) {
+TEST_F(DeviceFunctionTest, BadValueFailsAndKeepsTheFieldsReadBeforeIt) {
   EXPECT_FALSE(param.readParamData(deviceText(
-      "<PullBack>true</PullBack><AdsorbFan>4</AdsorbFan><MaxScanPauseTime>2.5</MaxScanPauseTime>"
+      "<PullBack>true</PullBack><AdsorbFan>4</AdsorbFan>"
       "<UseHeadUnit>yes</UseHeadUnit><HeaterStandby>true</HeaterStandby>")));
   EXPECT_TRUE(log.contains(kLogError, "It is not a Boolean value."));
   EXPECT_TRUE(param.pullBack);
   EXPECT_EQ(param.adsorbFan, 4);
-  EXPECT_DOUBLE_EQ(param.maxScanPauseTime, 2.5);
-  EXPECT_FALSE(param.useHeadUnit);
   EXPECT_FALSE(param.heaterStandby);  // after the bad one: default
-}
 
-TEST_F(DeviceFunctionTest, BadNumbersFail) {
-  EXPECT_FALSE(param.readParamData(deviceText("<AdsorbFan>abc</AdsorbFan>")));
-  EXPECT_TRUE(log.contains(kLogError, "stoi"));
-  EXPECT_FALSE(param.readParamData(deviceText("<OptionType>3,x</OptionType>")));
-  EXPECT_FALSE(param.readParamData(
-      deviceText("<NotAvailableInkByColorReplace>1,,2</NotAvailableInkByColorReplace>")));
-}
+  for (const char* body : {"<AdsorbFan>abc</AdsorbFan>", "<OptionType>3,x</OptionType>",
+                           "<NotAvailableInkByColorReplace>1,,2</NotAvailableInkByColorReplace>"})
+    EXPECT_FALSE(param.readParamData(deviceText(body))) << body;
+  EXPECT_TRUE(log.contains(kLogError, "invalid stoi argument"));
 
-TEST_F(DeviceFunctionTest, FileWithoutAnyElementIsNotRead) {
+  // No element of the file found: not read.
   EXPECT_FALSE(param.readParamData(deviceText("<Unknown>1</Unknown>")));
   EXPECT_FALSE(param.readParamData("<Other><PullBack>true</PullBack></Other>"));
   EXPECT_FALSE(param.pullBack);
   EXPECT_FALSE(param.readParamData("<DeviceFunction><PullBack>true</DeviceFunction>"));
-  EXPECT_FALSE(param.readParamData(""));
-}
-
-TEST_F(DeviceFunctionTest, DeleteForgetsPathAndValues) {
-  ScratchDir dir;
-  ASSERT_TRUE(param.readParam(paramFile("device_full.xml")));
-  ASSERT_TRUE(param.writeParam(dir.file("device.xml")));
-  ASSERT_TRUE(param.deleteParam());
-  EXPECT_TRUE(param.getFilePath().empty());
-  EXPECT_FALSE(param.pullBack);
-  EXPECT_EQ(param.inkSlotCount, 8);
-  EXPECT_FALSE(boost::filesystem::exists(dir.file("device.xml")));
 }
