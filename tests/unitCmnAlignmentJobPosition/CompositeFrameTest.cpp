@@ -95,12 +95,27 @@ TEST(EntryBuilding, JobsWithoutUnitsGetOnePerPageAndCopy) {
   SequentialCompositeArranger arranger(true);
   const auto entries = entriesOf(jobs);
   ASSERT_EQ(entries.size(), 6u);
+  EXPECT_EQ(entries[5].JobIdx, 0);
   EXPECT_EQ(entries[0].StrCompositeKey, "BinA_P0001_T000-000_C0001_V0001");
   EXPECT_EQ(entries[2].StrCompositeKey, "BinA_P0001_T000-000_C0003_V0002");
   EXPECT_EQ(entries[5].StrCompositeKey, "BinA_P0002_T000-000_C0003_V0002");
   EXPECT_EQ(entries[5].OrderNum, 6);
   EXPECT_EQ(entries[0].MmWidth, 100.0);
   EXPECT_EQ(entries[0].MmHeight, 50.0);
+}
+
+TEST(EntryBuilding, OnlyListedPagesThatTheJobHasEachOnce) {
+  const std::pair<const char*, std::vector<int>> cases[] = {
+      {"0,0", {1, 2, 3}}, {"", {1, 2, 3}}, {"3,1,3", {3, 1}}, {"2,4,-1", {2}}, {"9", {1, 2, 3}}};
+  for (const auto& c : cases) {
+    TestJobs jobs{jobText("A", 10, 10, "pages=3\nduplicateCount=2\ntargetPrintPages=" +
+                                           std::string(c.first) + "\n")};
+    std::vector<int> pages;
+    for (const ArrangeEntry& e : entriesOf(jobs))
+      if (e.CopyNum == 1) pages.push_back(e.PageNum);
+    EXPECT_EQ(pages, c.second) << c.first;
+    EXPECT_EQ(entriesOf(jobs).size(), 2 * c.second.size()) << c.first;
+  }
 }
 
 TEST(EntryBuilding, ExistingUnitsInNameOrderWithAllowances) {
@@ -244,7 +259,6 @@ TEST(ArrangedRect, IgnoresLaterSheets) {
 }
 
 TEST(Coordinator, KindsAndSlots) {
-  LogCapture log;
   TestJobs jobs{jobText("K", 100, 50)};
   AlignmentJobPosition coordinator;
   // A grouping kind on a fresh coordinator: nothing arranged.
@@ -258,9 +272,54 @@ TEST(Coordinator, KindsAndSlots) {
   rect = coordinator.AlignmentJobPositionExec(jobs.data(7, 1000, -1));
   EXPECT_EQ(coordinator.compositeArranger(), minimum);
   EXPECT_EQ(rect.width, 100.0);
-  EXPECT_THROW(coordinator.AlignmentJobPositionExec(jobs.data(4, 1000, -1)), unitCmnException);
-  EXPECT_EQ(ArrangeKinds::policyName(10), "MinimumSize");
-  EXPECT_EQ(ArrangeKinds::policyName(-3), "");
+  // A job-position kind that cannot run is refused, never replaced by the
+  // arranger of an earlier run.
+  for (int kind : {4, 12})
+    EXPECT_THROW(coordinator.AlignmentJobPositionExec(jobs.data(kind, 1000, -1)), unitCmnException);
+  TilingArrangerData tiling;
+  tiling.arrangeKind = 1;
+  EXPECT_FALSE(coordinator.AlignmentTilingPositionExec(tiling));
+}
+
+TEST(Coordinator, KindsThatShareAnArrangerDifferInRotationOrPolicy) {
+  // An upright 100 x 300 image on 1000 mm media.
+  auto arranged = [](int kind) {
+    TestJobs jobs{jobText("U", 100, 300)};
+    AlignmentJobPosition().AlignmentJobPositionExec(jobs.data(kind, 1000, -1));
+    CompositeSection composite;
+    jobs.jobs()[0]->getCompositeSection(composite);
+    ArrangeSection sheet;
+    jobs.jobs()[0]->getArrangeSection(1, sheet);
+    return std::make_pair(composite.rotate, sheet.arrangePolicy);
+  };
+  EXPECT_EQ(arranged(0), std::make_pair(90, std::string("Sequential")));
+  EXPECT_EQ(arranged(9), std::make_pair(0, std::string("Sequential")));
+  EXPECT_EQ(arranged(2), std::make_pair(0, std::string("NoRotation")));
+  EXPECT_EQ(arranged(10), std::make_pair(0, std::string("MinimumSize")));
+  EXPECT_EQ(arranged(5), std::make_pair(0, std::string("TwinRoll")));
+}
+
+TEST(Coordinator, RefusalsNameTheKind) {
+  AlignmentJobPosition coordinator;
+  try {
+    coordinator.getArranger(4);
+    ADD_FAILURE();
+  } catch (const unitCmnException& e) {
+    EXPECT_EQ(std::string(e.comment()), "arrangement kind 4 (FotobaMark) is not available in this build");
+  }
+  const std::pair<int, const char*> cases[] = {
+      {17, "arrangement kind 17 (GroupingMinimumSizeArranger) is not available in this build"},
+      {27, "★未実装　getGroupingArranger TWIN"},
+      {1, "★対象外　getGroupingArranger"},
+      {31, "★対象外　getGroupingArranger"}};
+  for (const auto& c : cases) {
+    try {
+      coordinator.getGroupingArranger(c.first);
+      ADD_FAILURE() << c.first;
+    } catch (const unitCmnException& e) {
+      EXPECT_EQ(std::string(e.comment()), c.second) << c.first;
+    }
+  }
 }
 
 TEST(EntryBuilding, ATiledJobGetsOneEntryPerPrintedTileSizedByItsTile) {
