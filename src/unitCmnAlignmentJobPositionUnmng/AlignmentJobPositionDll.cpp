@@ -171,19 +171,14 @@ bool AlignmentJobPositionDll::alignmentGroupingJobPositionExec() {
   return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
     if (!coordinator) coordinator = std::make_unique<AlignmentJobPosition>();
     if (jobCount() == 0) return false;
-    GroupingArrangerData data;
-    const CompositeArrangerData composite = compositeData(0.0);
-    data.jobs = composite.jobs;
-    data.arrangeKind = arrangeKind;
-    data.duplicateMarginScan = duplicateMarginScan;
-    data.duplicateMarginFeed = duplicateMarginFeed;
-    data.centerInScan = centerInScan;
-    data.printableWidth = printableWidth;
-    data.printableLength = printableLength;
-    data.twinRollWidth1 = twinRollWidth1;
-    data.twinRollWidth2 = twinRollWidth2;
-    if (jigParam) data.jigParam = *jigParam;
-    data.deviceFunctionParam = deviceFunctionParam;
+    // The same media as a job-position run, with copies of the jig and
+    // device parameters.
+    const CompositeArrangerData c = compositeData(0.0);
+    const GroupingArrangerData data{c.jobs, c.arrangeKind, c.duplicateMarginScan,
+                                    c.duplicateMarginFeed, 0.0, c.centerInScan,
+                                    c.printableWidth, c.printableLength, c.twinRollWidth1,
+                                    c.twinRollWidth2, jigParam ? *jigParam : JigParam(),
+                                    deviceFunctionParam};
     coordinator->AlignmentGroupingJobPositionExec(data);
     return true;
   });
