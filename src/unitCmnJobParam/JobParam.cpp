@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "unitCmnExceptions/unitCmnGuard.h"
-#include "unitCmnJobParam/JobParamMigration.h"
 
 namespace {
 constexpr const char* kJob = "Job";
@@ -21,8 +20,7 @@ JobParam::~JobParam() = default;
 void JobParam::versionUp() {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (!versionIsBelowCurrent()) return;
-    JobParamMigration(*this).run();
-    paramVersion = currentVersion;
+    paramVersion = JobParamMigration::run(paramIo, paramVersion);
     setParamToIo();
     if (!filePath.empty()) writeParam();
   });

@@ -19,6 +19,7 @@
 #include "unitCmnJobParam/CompositeSection.h"
 #include "unitCmnJobParam/FeedSection.h"
 #include "unitCmnJobParam/InkPredictSection.h"
+#include "unitCmnJobParam/JobParamMigration.h"
 #include "unitCmnJobParam/JobSection.h"
 #include "unitCmnJobParam/LayerSection.h"
 #include "unitCmnJobParam/PrintSection.h"
@@ -28,7 +29,7 @@
 
 class JobParam : public AbIniParam {
  public:
-  static constexpr const char* kCurrentVersion = "1.17";
+  static constexpr const char* kCurrentVersion = JobParamMigration::kCurrentVersion;
 
   JobParam();
   ~JobParam() override;
@@ -99,6 +100,4 @@ class JobParam : public AbIniParam {
   // Section names containing word, in file order.
   std::vector<std::string> sectionsContaining(const char* word) const;
   void deleteSectionsContaining(const char* word);
-
-  friend class JobParamMigration;
 };

@@ -1,7 +1,9 @@
 #include "unitCmnJobParam/JobParamMigration.h"
 
+#include <vector>
+
+#include "unitCmnJobParam/BinaryUnitSection.h"
 #include "unitCmnJobParam/FieldCodec.h"
-#include "unitCmnJobParam/JobParam.h"
 #include "unitCmnLib/TypeConvert.h"
 
 namespace {
@@ -211,23 +213,33 @@ const Row kRows[] = {
      }},
 };
 
+// The sections a row edits, in file order.
+std::vector<std::string> sectionsOf(const ParamIoINI& model, const Row& row) {
+  std::vector<std::string> names;
+  if (row.scope == Scope::kFamily) {
+    for (const auto& name : model.sectionNames())
+      if (name.find(row.name) != std::string::npos) names.push_back(name);
+  } else if (row.scope == Scope::kSection || !model.sectionExist(row.name)) {
+    names.push_back(row.name);
+  }
+  return names;
+}
+
+// Each section is read (or made empty when missing), edited and stored back.
+void runRow(ParamIoINI& model, const Row& row) {
+  for (const auto& name : sectionsOf(model, row)) {
+    IniSectionDataEx section;
+    if (model.sectionExist(name)) model.getSectionData(name, &section);
+    row.edit(section);
+    model.setSectionData(name, section);
+  }
+}
+
 }  // namespace
 
-void JobParamMigration::run() {
-  const float fileVersion = TypeConvert::toFloat(job_.paramVersion);
-  for (const Row& row : kRows) {
-    if (!(fileVersion < row.below)) continue;
-    std::vector<std::string> names;
-    if (row.scope == Scope::kFamily) {
-      names = job_.sectionsContaining(row.name);
-    } else if (row.scope == Scope::kSection || !job_.paramIo.sectionExist(row.name)) {
-      names.push_back(row.name);
-    }
-    for (const auto& name : names) {
-      IniSectionDataEx section;
-      if (job_.paramIo.sectionExist(name)) job_.getSectionData(name, &section);
-      row.edit(section);
-      job_.setSectionData(name, section);
-    }
-  }
+std::string JobParamMigration::run(ParamIoINI& model, const std::string& fileVersion) {
+  const float from = TypeConvert::toFloat(fileVersion);
+  for (const Row& row : kRows)
+    if (from < row.below) runRow(model, row);
+  return kCurrentVersion;
 }
