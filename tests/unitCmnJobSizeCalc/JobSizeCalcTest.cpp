@@ -1,10 +1,12 @@
-// Which job's print settings a size calculation takes, and jobs it does not
-// know. The sizes themselves are the cases of SizeCasesTest.
+// Which job's print settings a size calculation takes, jobs it does not
+// know, and a tiled job as an arranger leaves it. The sizes themselves are
+// the cases of SizeCasesTest.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "SizeCalcJobs.h"
+#include "unitCmnJobSizeCalc/ArrangementCondition.h"
 #include "unitCmnJobSizeCalc/JobSizeCalc.h"
 
 namespace {
@@ -57,4 +59,15 @@ TEST(JobSizeCalcLookup, UnknownJobsHaveNoSize) {
   EXPECT_SIZE(calc.getJobSize("bare"), 0, 0);
   // A null pointer is left out: J is still the first job and its marks count.
   EXPECT_SIZE(JobSizeCalc({nullptr, run.jobs()[0]}, false, 0.0).getJobSize("J"), 120, 70);
+}
+
+TEST(ArrangementCondition, TiledJobAsTheArrangerLeftIt) {
+  // Each tile grows 5 towards the next column: (1,1) 105 x 60 at (0,0),
+  // (2,1) 95 x 60 at (105,0), (1,2) 105 x 70 at (0 + 2, 65 + 3). Right edges
+  // 105, 200, 107; bottom edges 60, 60, 138. The unlisted tile (3,3) at
+  // (500,500) does not count.
+  TextJobs run{dataText("sizecalc/tiled_arranged.ini")};
+  EXPECT_RECT(ArrangementCondition(run.jobs()).getJobRect("TILED"), 0, 0, 200, 138);
+  EXPECT_RECT(ArrangementCondition(run.jobs()).getJobRect("other"), 0, 0, 0, 0);
+  EXPECT_RECT(ArrangementCondition().getJobRect("TILED"), 0, 0, 0, 0);
 }

@@ -1,12 +1,11 @@
 // The size of one tile of a tiled job through real job texts: its cell of
 // the grid turned by its rotation and its overlaps clipped at the work
 // rectangle, for every tile and rotation. The margins of corner marks, tile
-// number, cut line and label are the cases of SizeCasesTest.
+// number, cut line and label, and grids the tiling does not fill, are the
+// cases of SizeCasesTest.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "SizeCalcJobs.h"
 #include "unitCmnJobSizeCalc/JobSizeCalc.h"
@@ -105,22 +104,4 @@ TEST(TileOverlap, OverlapsAreClippedAtTheWorkRectangleInEveryRotation) {
     expectTiles(kTiling + kAllKeys + "tileOverlap=95\n", r, {195, 275, 165}, {155, 222, 175});
   // Other angles grow on no side: tile (2,2) 90 x 70 turned to 70 x 90.
   EXPECT_SIZE(tileSize(kTiling + kAllKeys + "tileOverlap=95\n" + rotations(45), 2, 2), 70, 90);
-}
-
-// ---- grids the tiling does not fill ----
-
-TEST(TileSize, TilesAndValuesTheTilingDoesNotHold) {
-  // Two widths for three columns; rotations 0,90,180 for column 1, 270 for (2,1).
-  const TextJobs run{jobText("T",
-                             "pages=1\ntiling=true\nscale=320,250\ntileScanDivision=3\n"
-                             "tileFeedDivision=3\ntileScanPositions=100,90\n"
-                             "tileFeedPositions=60,70,80\ntileRotates=0;90;180,270\n")};
-  const JobSizeCalc calc(run.jobs(), false, 0.0);
-  EXPECT_SIZE(calc.getTileSize("T", 1, 2), 70, 100);
-  EXPECT_SIZE(calc.getTileSize("T", 1, 3), 100, 80);
-  EXPECT_SIZE(calc.getTileSize("T", 2, 1), 60, 90);
-  EXPECT_SIZE(calc.getTileSize("T", 2, 2), 90, 70);  // no rotation given
-  EXPECT_SIZE(calc.getTileSize("T", 3, 1), 0, 60);   // no width given
-  for (const auto& ij : std::vector<std::pair<int, int>>{{0, 1}, {1, 0}, {4, 1}, {1, 4}, {-1, 2}})
-    EXPECT_SIZE(calc.getTileSize("T", ij.first, ij.second), 0, 0);
 }
