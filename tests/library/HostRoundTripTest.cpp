@@ -103,12 +103,6 @@ TEST_F(HostRoundTrip, ClearJobEmptiesJobsAndKeptText) {
   EXPECT_TRUE(copyAlignmentJobParam(p, buffer, 0));
 }
 
-TEST_F(HostRoundTrip, InitMayComeAfterTheJobs) {
-  addJob(p, exampleJob("poster_two_pages.ini").c_str());
-  EXPECT_TRUE(init(p, 0, 5, 5, false, 1600, -1, 0, 0));
-  EXPECT_EQ(count(), 1);
-}
-
 TEST_F(HostRoundTrip, ValuesThatDoNotConvertAreReportedWithSectionAndKey) {
   addJob(p, "[Job]\nJobID=\"J\"\nParamVersion=\"1.17\"\n[Print]\nmediaCut=yes\n"
             "[Composite]\npages=abc\nscale=100.000000,50.000000\n");

@@ -28,14 +28,3 @@ TEST(LibraryLoad, RecordsReachASinkTheHostAdds) {
   EXPECT_EQ(records[3].message, "1");
   EXPECT_TRUE(records[3].hasLoggerAttributes);
 }
-
-TEST(LibraryLoad, InstancesAreIndependent) {
-  void* a = CreateInstance();
-  void* b = CreateInstance();
-  ASSERT_NE(a, b);
-  uint64_t size = 0;
-  EXPECT_FALSE(getAlignmentJobSize(a, 0, &size));
-  disposeInstance(a);
-  EXPECT_TRUE(init(b, 1, 0, 0, false, 10, 10, 0, 0));
-  disposeInstance(b);
-}

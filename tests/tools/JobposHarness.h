@@ -1,59 +1,34 @@
 // Helpers for the tests of jobpos: run the built tool as a child process,
 // arrange the same jobs directly through the library for the expected
 // texts, read job texts and pictures back independently of the tool.
+// Files and scratch folders: support/TestFiles.h.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <boost/filesystem.hpp>
-#include <boost/log/core.hpp>
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <rapidxml/rapidxml.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"
 
 namespace jobpos_test {
 
 namespace fs = boost::filesystem;
 
-// The direct library calls below log plenty; nobody reads it here.
-inline const bool kQuiet = [] {
-  boost::log::core::get()->set_logging_enabled(false);
-  return true;
-}();
-
-inline std::string fileText(const fs::path& path) {
-  std::ifstream in(path.string(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-inline void writeFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path.string(), std::ios::binary) << text;
-}
-
 inline std::vector<std::string> examples() {
-  const std::string dir = std::string(JOBPOS_EXAMPLES) + "/jobs/";
+  const std::string dir = std::string(UNITCMN_EXAMPLES) + "/jobs/";
   return {dir + "banner_roll.ini", dir + "label_rotated.ini", dir + "poster_two_pages.ini",
           dir + "stickers_old.ini"};
 }
 
-// A fresh folder, removed afterwards.
-struct Scratch {
-  const fs::path path = fs::temp_directory_path() / fs::unique_path("jobpos-test-%%%%-%%%%-%%%%");
-  Scratch() { fs::create_directories(path); }
-  ~Scratch() {
-    boost::system::error_code ignored;
-    fs::remove_all(path, ignored);
-  }
-};
+inline std::string fileName(const std::string& path) { return fs::path(path).filename().string(); }
 
 struct ToolRun {
   int status = -1;
@@ -61,7 +36,7 @@ struct ToolRun {
 };
 
 // Runs jobpos with args; stdout and stderr land in files under scratch.
-inline ToolRun runJobpos(const std::vector<std::string>& args, const Scratch& scratch) {
+inline ToolRun runJobpos(const std::vector<std::string>& args, const ScratchDir& scratch) {
   auto quoted = [](const std::string& s) {
     std::string q = "'";
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -69,30 +44,19 @@ inline ToolRun runJobpos(const std::vector<std::string>& args, const Scratch& sc
   };
   std::string command = quoted(JOBPOS);
   for (const auto& a : args) command += " " + quoted(a);
-  const fs::path out = scratch.path / "stdout.txt", err = scratch.path / "stderr.txt";
-  command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+  const std::string out = scratch.file("stdout.txt"), err = scratch.file("stderr.txt");
+  command += " >" + quoted(out) + " 2>" + quoted(err);
   const int raw = std::system(command.c_str());
   ToolRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = fileText(out);
-  run.err = fileText(err);
+  run.out = readText(out);
+  run.err = readText(err);
   return run;
 }
 
-// What the library itself answers for the same arrangement.
-struct Expected {
-  bool answered = false;
-  double x = -1, y = -1, width = -1, height = -1;
+// Every job's text as the library hands it back.
+inline std::vector<std::string> textsOf(void* p) {
   std::vector<std::string> texts;
-};
-
-inline Expected arrangeDirectly(int kind, double gapScan, double gapFeed, double width,
-                                double length, const std::vector<std::string>& files) {
-  Expected e;
-  void* p = CreateInstance();
-  init(p, kind, gapScan, gapFeed, false, width, length, 0, 0);
-  for (const auto& f : files) addJob(p, fileText(f).c_str());
-  e.answered = alignmentJobPositionExec(p, &e.x, &e.y, &e.width, &e.height, 0);
   int count = 0;
   getAlignmentJobCount(p, &count);
   for (int i = 0; i < count; ++i) {
@@ -100,10 +64,40 @@ inline Expected arrangeDirectly(int kind, double gapScan, double gapFeed, double
     getAlignmentJobSize(p, i, &size);
     std::string text(size, '\0');
     copyAlignmentJobParam(p, text.data(), size);
-    e.texts.push_back(text);
+    texts.push_back(text);
   }
+  return texts;
+}
+
+// What the library itself answers for the same arrangement (kind < 0:
+// the jobs only read).
+struct Expected {
+  bool answered = false;
+  double x = -1, y = -1, width = -1, height = -1;
+  std::vector<std::string> texts;
+};
+
+inline Expected arrangeDirectly(int kind, double width, double length,
+                                const std::vector<std::string>& files) {
+  Expected e;
+  void* p = CreateInstance();
+  init(p, kind, 5, 5, false, width, length, 0, 0);
+  for (const auto& f : files) addJob(p, readText(f).c_str());
+  if (kind >= 0) e.answered = alignmentJobPositionExec(p, &e.x, &e.y, &e.width, &e.height, 0);
+  e.texts = textsOf(p);
   disposeInstance(p);
   return e;
+}
+
+// Arguments of "jobpos arrange" with 5 mm gaps, writing to out and svg.
+inline std::vector<std::string> arrangeArgs(const std::string& kind, const std::string& width,
+                                            const std::string& length, const std::string& out,
+                                            const std::string& svg,
+                                            const std::vector<std::string>& jobs) {
+  std::vector<std::string> args = {"arrange", "--kind", kind, "--width", width, "--length",
+                                   length, "--gap", "5,5", "--out", out, "--svg", svg};
+  args.insert(args.end(), jobs.begin(), jobs.end());
+  return args;
 }
 
 // A job text as sections of raw key=value lines (just enough for the
@@ -113,13 +107,11 @@ using Sections = std::map<std::string, std::map<std::string, std::string>>;
 inline Sections sectionsOf(const std::string& text) {
   Sections sections;
   std::istringstream in(text);
-  std::string line, current;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.front() == '[') {
-      current = line.substr(1, line.find(']') - 1);
-    } else if (line.find('=') != std::string::npos) {
-      sections[current][line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
-    }
+  std::string current;
+  for (std::string line; std::getline(in, line);) {
+    const auto eq = line.find('=');
+    if (!line.empty() && line.front() == '[') current = line.substr(1, line.find(']') - 1);
+    else if (eq != std::string::npos) sections[current][line.substr(0, eq)] = line.substr(eq + 1);
   }
   return sections;
 }
@@ -131,8 +123,7 @@ inline std::string unquoted(const std::string& s) {
 inline std::vector<std::string> split(const std::string& text, char by) {
   std::vector<std::string> items;
   std::istringstream in(text);
-  std::string item;
-  while (std::getline(in, item, by)) items.push_back(item);
+  for (std::string item; std::getline(in, item, by);) items.push_back(item);
   return items;
 }
 
@@ -155,15 +146,10 @@ inline std::vector<Unit> listedUnits(const std::vector<std::string>& texts) {
       if (keys == section.second.end()) continue;
       for (const auto& key : split(keys->second, ',')) {
         const auto& bin = s.at(key);
-        Unit u;
-        u.job = unquoted(s.at("Job").at("JobID"));
-        u.sheet = std::stoi(section.first.substr(7));
-        u.page = std::stoi(bin.at("pageNumber"));
-        u.copy = std::stoi(bin.at("copyNumber"));
         const auto offset = split(bin.at("offset"), ',');
-        u.x = std::stod(offset.at(0));
-        u.y = std::stod(offset.at(1));
-        units.push_back(u);
+        units.push_back({unquoted(s.at("Job").at("JobID")), std::stoi(bin.at("pageNumber")),
+                         std::stoi(bin.at("copyNumber")), std::stoi(section.first.substr(7)),
+                         std::stod(offset.at(0)), std::stod(offset.at(1))});
       }
     }
   }
@@ -192,16 +178,10 @@ inline std::vector<Unit> pictureUnits(const std::string& svg, int* sheets = null
       sheet = std::stoi(attr(node, "data-sheet"));
     }
     if (std::string(node->name()) == "rect" && attr(node, "class") == "unit") {
-      Unit u;
-      u.job = attr(node, "data-job");
-      u.copy = std::stoi(attr(node, "data-copy"));
-      u.page = std::stoi(attr(node, "data-page"));
-      u.sheet = sheet;
-      u.x = std::stod(attr(node, "x"));
-      u.y = std::stod(attr(node, "y"));
-      u.width = std::stod(attr(node, "width"));
-      u.height = std::stod(attr(node, "height"));
-      units.push_back(u);
+      units.push_back({attr(node, "data-job"), std::stoi(attr(node, "data-page")),
+                       std::stoi(attr(node, "data-copy")), sheet, std::stod(attr(node, "x")),
+                       std::stod(attr(node, "y")), std::stod(attr(node, "width")),
+                       std::stod(attr(node, "height"))});
     }
     for (auto* child = node->first_node(); child; child = child->next_sibling())
       if (child->type() == rapidxml::node_element) stack.push_back({child, sheet});

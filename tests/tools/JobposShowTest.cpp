@@ -4,23 +4,19 @@
 using namespace jobpos_test;
 
 TEST(JobposShow, RedrawsArrangedJobsWithTheSameUnits) {
-  Scratch scratch;
-  std::vector<std::string> args = {"arrange", "--kind", "2", "--width", "1600", "--length",
-                                   "-1", "--gap", "5,5", "--out",
-                                   (scratch.path / "jobs").string(), "--svg",
-                                   (scratch.path / "arranged.svg").string()};
-  for (const auto& f : examples()) args.push_back(f);
-  ASSERT_EQ(runJobpos(args, scratch).status, 0);
-
-  std::vector<std::string> show = {"show", "--width", "1600", "--svg",
-                                   (scratch.path / "shown.svg").string()};
-  for (const auto& f : examples())
-    show.push_back((scratch.path / "jobs" / fs::path(f).filename()).string());
+  ScratchDir scratch;
+  ASSERT_EQ(runJobpos(arrangeArgs("2", "1600", "-1", scratch.file("jobs"),
+                                  scratch.file("arranged.svg"), examples()),
+                      scratch)
+                .status,
+            0);
+  std::vector<std::string> show = {"show", "--width", "1600", "--svg", scratch.file("shown.svg")};
+  for (const auto& f : examples()) show.push_back(scratch.file("jobs/" + fileName(f)));
   const ToolRun run = runJobpos(show, scratch);
   ASSERT_EQ(run.status, 0) << run.err;
 
-  const auto arranged = pictureUnits(fileText(scratch.path / "arranged.svg"));
-  const auto shown = pictureUnits(fileText(scratch.path / "shown.svg"));
+  const auto arranged = pictureUnits(readText(scratch.file("arranged.svg")));
+  const auto shown = pictureUnits(readText(scratch.file("shown.svg")));
   ASSERT_FALSE(arranged.empty());
   ASSERT_EQ(shown.size(), arranged.size());
   for (const auto& a : arranged) {
@@ -37,9 +33,8 @@ TEST(JobposShow, DrawsAJobArrangedElsewhere) {
   // A job laid out by some other host: turned a quarter, trimmed, placed
   // after a 15 x 20 mm margin, one unit with corrections to its offset, and
   // characters that must be escaped in the picture.
-  Scratch scratch;
-  const fs::path job = scratch.path / "other.ini";
-  writeFile(job,
+  ScratchDir scratch;
+  const std::string job = scratch.put("other.ini",
             "[Job]\nJobID=\"R&D <tall>\"\n[Composite]\npages=1\nrotate=270\n"
             "scale=300,120\ntrimLeft=10\ntrimRight=20\ntrimTop=5\ntrimBottom=15\n"
             "[Arrange1]\ncompositeKeys=BinR_C1,BinR_C2\n"
@@ -48,10 +43,10 @@ TEST(JobposShow, DrawsAJobArrangedElsewhere) {
             "[BinR_C2]\npageNumber=1\ncopyNumber=2\ntileNumber=0,0\noffset=300,20\n"
             "offsetOfOffset={shift;2.5,-1},{again;0.5,3}\n");
   const ToolRun run = runJobpos(
-      {"show", "--width", "700", "--svg", (scratch.path / "o.svg").string(), job.string()},
+      {"show", "--width", "700", "--svg", scratch.file("o.svg"), job},
       scratch);
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string svg = fileText(scratch.path / "o.svg");
+  const std::string svg = readText(scratch.file("o.svg"));
   const auto units = pictureUnits(svg);
   ASSERT_EQ(units.size(), 2u);
   const Unit* first = find(units, "R&D <tall>", 1, 1);

@@ -2,7 +2,6 @@
 // forget, and that bad texts leave the instance working.
 #include <gtest/gtest.h>
 
-
 #include "support/LogCapture.h"
 #include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"

@@ -11,51 +11,36 @@ T decoded(const std::string& text) {
   FieldCodec::decode(text, value);
   return value;
 }
+
+// text reads as value, and value is written as written.
+template <class T>
+void expectCodec(const std::string& text, const T& value, const std::string& written) {
+  EXPECT_EQ(decoded<T>(text), value) << text;
+  EXPECT_EQ(FieldCodec::encode(value), written) << text;
+}
 }  // namespace
 
-TEST(FieldCodec, ListsSplitAtCommasAndEmptyIsEmpty) {
-  EXPECT_EQ(decoded<IntList>(""), IntList{});
-  EXPECT_EQ(decoded<IntList>("1,-2,3"), (IntList{1, -2, 3}));
-  EXPECT_EQ(FieldCodec::encode(DoubleList{0.1, 64}), "0.100000,64.000000");
-  EXPECT_EQ(decoded<TextList>("a,b c"), (TextList{"a", "b c"}));
-}
-
-TEST(FieldCodec, ListOfListsSplitsOuterCommasThenSemicolons) {
-  EXPECT_EQ(decoded<IntLists>("1;2,3"), (IntLists{{1, 2}, {3}}));
-  EXPECT_EQ(FieldCodec::encode(IntLists{{1, 2}, {3}}), "1;2,3");
-  EXPECT_EQ(decoded<UInt64Lists>("18446744073709551615;0"),
-            (UInt64Lists{{18446744073709551615ull, 0}}));
-}
-
-TEST(FieldCodec, PairsAndQuadsKeepTheirSize) {
-  EXPECT_EQ(decoded<DoublePair>("1.5"), (DoublePair{1.5, 0.0}));
-  EXPECT_EQ(decoded<IntQuad>("1,2,3,4,5"), (IntQuad{1, 2, 3, 4}));
-  EXPECT_EQ(FieldCodec::encode(DoubleQuad{0, 0, 0, 64}),
-            "0.000000,0.000000,0.000000,64.000000");
-}
-
-TEST(FieldCodec, GroupsInBraces) {
-  const IntPairsInBraces tiles{{1, 2}, {3, 4}};
-  EXPECT_EQ(FieldCodec::encode(tiles), "{1,2},{3,4}");
-  EXPECT_EQ(decoded<IntPairsInBraces>("{1,2},{3,4}"), tiles);
-  EXPECT_EQ(decoded<DoubleQuadsInBraces>("{1,2,3,4}").at(0)[3], 4.0);
-}
-
-TEST(FieldCodec, LabelledEntries) {
-  const LabelledDoublePairs offsets{{"a", {1, 2}}, {"b", {3, 4}}};
-  const std::string text = FieldCodec::encode(offsets);
-  EXPECT_EQ(text, "{a;1.000000,2.000000},{b;3.000000,4.000000}");
-  EXPECT_EQ(decoded<LabelledDoublePairs>(text), offsets);
-  const LabelledTextLists labels{{"top", {"x", "y"}}, {"bottom", {}}};
-  EXPECT_EQ(decoded<LabelledTextLists>(FieldCodec::encode(labels)), labels);
-}
-
-TEST(FieldCodec, IntBoolPairsAndMembers) {
-  EXPECT_EQ(decoded<IntBoolPairs>("1;true,2;FALSE"), (IntBoolPairs{{1, true}, {2, false}}));
+TEST(FieldCodec, CompoundValuesReadAndWriteInTheirEncoding) {
+  expectCodec<IntList>("", {}, "");
+  expectCodec<IntList>("1,-2,3", {1, -2, 3}, "1,-2,3");
+  expectCodec<DoubleList>("0.1,64", {0.1, 64}, "0.100000,64.000000");
+  expectCodec<TextList>("a,b c", {"a", "b c"}, "a,b c");
+  expectCodec<IntLists>("1;2,3", {{1, 2}, {3}}, "1;2,3");
+  expectCodec<UInt64Lists>("18446744073709551615;0", {{18446744073709551615ull, 0}},
+                           "18446744073709551615;0");
+  expectCodec<DoublePair>("1.5", {1.5, 0.0}, "1.500000,0.000000");  // pairs keep their size
+  expectCodec<IntQuad>("1,2,3,4,5", {1, 2, 3, 4}, "1,2,3,4");
+  expectCodec<IntPairsInBraces>("{1,2},{3,4}", {{1, 2}, {3, 4}}, "{1,2},{3,4}");
+  expectCodec<DoubleQuadsInBraces>("{1,2,3,4.5}", {{1, 2, 3, 4.5}},
+                                   "{1.000000,2.000000,3.000000,4.500000}");
+  expectCodec<LabelledDoublePairs>("{a;1,2},{b;3,4}", {{"a", {1, 2}}, {"b", {3, 4}}},
+                                   "{a;1.000000,2.000000},{b;3.000000,4.000000}");
+  expectCodec<IntBoolPairs>("1;true,2;FALSE", {{1, true}, {2, false}}, "1;true,2;false");
   MemberList members;
   members.groups = {{"job1"}, {"job2", "job3"}};
-  EXPECT_EQ(FieldCodec::encode(members), R"("job1",("job2";"job3"))");
-  EXPECT_EQ(decoded<MemberList>(FieldCodec::encode(members)), members);
+  expectCodec<MemberList>(R"("job1",("job2";"job3"))", members, R"("job1",("job2";"job3"))");
+  const LabelledTextLists labels{{"top", {"x", "y"}}, {"bottom", {}}};
+  EXPECT_EQ(decoded<LabelledTextLists>(FieldCodec::encode(labels)), labels);
 }
 
 TEST(FieldCodec, BadElementsRaiseTheConversionMessage) {

@@ -10,27 +10,11 @@
 #include "support/JobTexts.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
 
-// A job that is its own primary, with "Print", "Composite" and further
-// sections (binary units).
+// A job that is its own primary, with "Print" and "Composite" sections.
 inline std::string jobText(const std::string& id, const std::string& composite,
-                           const std::string& print = "", const std::string& more = "") {
+                           const std::string& print = "") {
   return iniSection("Job", "JobID=\"" + id + "\"\nPrimary=\"" + id + "\"") +
-         iniSection("Print", print) + iniSection("Composite", composite) + more;
-}
-
-// The binary unit of job "J" for page 1, tile (i, j), copy; offset "x,y"
-// and corrections "{label;dx,dy},...".
-inline std::string unit(int i, int j, int copy, const std::string& offset,
-                        const std::string& corrections = "") {
-  std::string body = "compositeID=\"J\"\noffset=" + offset;
-  if (!corrections.empty()) body += "\noffsetOfOffset=" + corrections;
-  return iniSection(JobParam::binaryUnitSectionName("J", 1, i, j, copy, 0), body);
-}
-inline std::string copyUnit(int copy, const std::string& offset, const std::string& corr = "") {
-  return unit(0, 0, copy, offset, corr);
-}
-inline std::string tileUnit(int i, int j, const std::string& offset) {
-  return unit(i, j, 1, offset);
+         iniSection("Print", print) + iniSection("Composite", composite);
 }
 
 // Parameterised cases are named by their "name" field.
