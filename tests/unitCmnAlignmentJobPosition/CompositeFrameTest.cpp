@@ -20,13 +20,11 @@ std::string printWith(const std::string& lines) {
 }
 
 specialityType::DimDouble areaFor(const std::string& printLines, double width, double length,
-                                  const OptiScoutCutConditionParam* code = nullptr,
-                                  SequentialCompositeArranger* arranger = nullptr) {
+                                  const OptiScoutCutConditionParam* code = nullptr) {
   TestJobs jobs{printWith(printLines)};
   auto data = jobs.data(0, width, length);
   data.optiScoutParam = code;
-  SequentialCompositeArranger local(true);
-  return (arranger ? *arranger : local).getPrintableArea(data, RunJobs(data.jobs));
+  return SequentialCompositeArranger(true).getPrintableArea(data, RunJobs(data.jobs));
 }
 
 std::vector<ArrangeEntry> entriesOf(const TestJobs& jobs) {
@@ -62,13 +60,13 @@ TEST(PrintableArea, OptiScoutCodeStripOnEachSide) {
   struct Case {
     const char* position;
     double width, length;
-    bool right, bottom;
+    double offsetX, offsetY;  // of the unit placed at (0, 0)
   };
   // Code 8 high at offset 4: a strip of 12 mm.
-  const Case cases[] = {{"LeftTop", 988, 500, false, false},
-                        {"RightBottom", 988, 500, true, false},
-                        {"TopLeft", 1000, 488, false, false},
-                        {"BottomRight", 1000, 488, false, true}};
+  const Case cases[] = {{"LeftTop", 988, 500, 0, 0},
+                        {"RightBottom", 988, 500, 12, 0},
+                        {"TopLeft", 1000, 488, 0, 0},
+                        {"BottomRight", 1000, 488, 0, 12}};
   for (const Case& c : cases) {
     OptiScoutCutConditionParam code;
     ASSERT_TRUE(code.readParamData(
@@ -77,14 +75,17 @@ TEST(PrintableArea, OptiScoutCodeStripOnEachSide) {
         "<CodeOffset><X>4</X><Y>0</Y></CodeOffset><CodePrintPosition><" +
         std::string(c.position) + ">true</" + c.position +
         "></CodePrintPosition></CodeInfoModel></OptiScoutCutCondition>"));
-    SequentialCompositeArranger arranger(true);
-    const auto area =
-        areaFor("registerMarkShape=0\nisUseOptiScoutCutCondition=true\n", 1000, 500, &code, &arranger);
+    const std::string print = "registerMarkShape=0\nisUseOptiScoutCutCondition=true\n";
+    const auto area = areaFor(print, 1000, 500, &code);
     EXPECT_DOUBLE_EQ(area.width, c.width) << c.position;
     EXPECT_DOUBLE_EQ(area.height, c.length) << c.position;
-    EXPECT_EQ(arranger.getCodeMargin(), 12.0);
-    EXPECT_EQ(arranger.getCodeRight(), c.right) << c.position;
-    EXPECT_EQ(arranger.getCodeBottom(), c.bottom) << c.position;
+    TestJobs jobs{printWith(print)};
+    auto data = jobs.data(9, 1000, 500);
+    data.optiScoutParam = &code;
+    SequentialCompositeArranger(false).arrange(data);
+    std::map<std::string, BinaryUnitSection> units;
+    jobs.jobs()[0]->getBinaryUnitSections(units);
+    EXPECT_EQ(units.begin()->second.offset, (DoublePair{c.offsetX, c.offsetY})) << c.position;
     // Without the switch in "Print" the strip is ignored.
     EXPECT_DOUBLE_EQ(areaFor("registerMarkShape=0\n", 1000, 500, &code).width, 1000.0);
   }

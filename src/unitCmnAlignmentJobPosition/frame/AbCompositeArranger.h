@@ -53,10 +53,6 @@ class AbCompositeArranger {
   // The bounding rectangle of the entries on sheet 1; all zero when none.
   static specialityType::RectDouble getArrangedRect(const std::vector<ArrangeEntry>& entries);
 
-  double getCodeMargin() const { return codeMargin; }
-  bool getCodeRight() const { return codeRight; }
-  bool getCodeBottom() const { return codeBottom; }
-
  protected:
   // The kind's placement: X, Y and ArrangeNum of every entry, and the
   // turns the kind makes. The entries come in the order they were built.

@@ -10,8 +10,9 @@
 // record's "rotate" (0 unless units of one job were placed differently).
 //
 // Offsets are on the media: the entry's place plus the register-mark
-// margin around the layout, the re-print allowance (25 mm) and the code
-// strip when it lies left of or above the layout.
+// margin around the layout, the re-print allowance (25 mm), and the code
+// strip: across when it is at a "Right..." position, along when it is at a
+// "Bottom..." position.
 #pragma once
 
 #include <string>
