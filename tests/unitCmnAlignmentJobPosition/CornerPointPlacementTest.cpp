@@ -340,7 +340,7 @@ TEST(CornerPointPlacement, NaNAreaWidthPutsEveryEntryOnItsOwnSheet) {
 }
 
 // ---------------------------------------------------------------------------
-// Hand-worked layouts from tests/data/cornerpoint/layouts.txt (the workings
+// Hand-worked layouts from tests/data/placement/cornerpoint.txt (the workings
 // are in the file).
 
 namespace {
@@ -413,7 +413,7 @@ bool readLine(const std::string& keyword, std::istringstream& line, GoldenCase& 
 }
 
 std::vector<GoldenCase> loadGoldenCases() {
-  const std::string path = std::string(UNITCMN_TEST_DATA) + "/cornerpoint/layouts.txt";
+  const std::string path = std::string(UNITCMN_TEST_DATA) + "/placement/cornerpoint.txt";
   std::ifstream file(path);
   if (!file) return {GoldenCase{"unreadable_file", {}, {}, "cannot open " + path}};
   std::vector<GoldenCase> cases;
