@@ -237,7 +237,7 @@ std::string describe(const ArrangeEntry& e) {
   std::ostringstream s;
   s.precision(12);
   s << "(" << e.X << ", " << e.Y << ") on sheet " << e.ArrangeNum << ", " << e.MmWidth << " x "
-    << e.MmHeight << " rotation " << e.Rotation << ", job " << e.CompositeId << " of line "
+    << e.MmHeight << " rotation " << e.Rotation << ", job \"" << e.CompositeId << "\" of line "
     << e.OrderNum;
   return s.str();
 }
