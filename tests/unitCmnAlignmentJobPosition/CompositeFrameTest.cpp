@@ -223,24 +223,6 @@ TEST(WriteBack, ATurnedJobHasItsCompositeTurned) {
   EXPECT_EQ(composite.trimLeft, 3.0);
 }
 
-TEST(RegisterMarkRerun, ASecondSheetSwitchesToMarksAroundTheLayout) {
-  TestJobs jobs;
-  JobParam& job = jobs.add(
-      "[Job]\nJobID=\"R\"\n[Print]\nregisterMarkShape=2\nregisterMarkSize=5\n"
-      "registerMarkTarget=1\n[Composite]\nscale=100,100\nduplicateCount=3\n");
-  SequentialCompositeArranger arranger(true);
-  // Entries are 110 long with their marks: two fit in 250, the third spills.
-  arranger.arrange(jobs.data(0, 500, 250));
-  PrintSection print;
-  job.getPrintSection(print);
-  EXPECT_EQ(print.registerMarkTarget, 0);
-  // Second run: marks around the layout leave 250 - 10 = 240 mm; entries are
-  // 100 long again, so two sheets still, but the entries are bare.
-  std::map<std::string, BinaryUnitSection> units;
-  job.getBinaryUnitSections(units);
-  EXPECT_DOUBLE_EQ(units.at("BinR_P0001_T000-000_C0002_V0002").offset[1], 5.0 + 100.0);
-}
-
 TEST(ArrangedRect, IgnoresLaterSheets) {
   std::vector<ArrangeEntry> entries(3);
   entries[0] = ArrangeEntry{};
