@@ -11,11 +11,12 @@ AlignmentJobPosition::~AlignmentJobPosition() = default;
 void AlignmentJobPosition::getArranger(int arrangeKind) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     const ArrangeKind* kind = ArrangeKinds::find(arrangeKind);
-    if (kind == nullptr || kind->family != ArrangeFamily::JobPosition) return;
+    if (kind == nullptr || kind->family == ArrangeFamily::Grouping) return;
     // Running an earlier kind's arranger instead of one that cannot run
     // would be wrong.
     ArrangeKinds::requireAvailable(*kind);
-    compositeArranger_ = kind->makeComposite();
+    if (kind->family == ArrangeFamily::JobPosition) compositeArranger_ = kind->makeComposite();
+    else tilingArranger_ = kind->makeTiling();
   });
 }
 
@@ -44,9 +45,8 @@ bool AlignmentJobPosition::AlignmentTilingPositionExec(const TilingArrangerData&
       KvnCmnLog::logTrace(UNITCMN_SITE, "not a tiling kind: " + std::to_string(data.arrangeKind));
       return false;
     }
-    // No tiling kind has an arranger yet: the row says why.
-    ArrangeKinds::requireAvailable(*kind);
-    return false;
+    getArranger(data.arrangeKind);
+    return tilingArranger_ && tilingArranger_->arrange(data);
   });
 }
 

@@ -7,6 +7,9 @@
 #include "unitCmnAlignmentJobPosition/composite/NoRotationCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/SequentialCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/TwinRollCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/tiling/TileArrangeNest.h"
+#include "unitCmnAlignmentJobPosition/tiling/TileArrangeSequential.h"
+#include "unitCmnAlignmentJobPosition/tiling/TileArrangeUnspecified.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 
 namespace {
@@ -16,6 +19,11 @@ using F = ArrangeFamily;
 template <class Arranger>
 ArrangeKind::CompositeMaker maker() {
   return [] { return std::unique_ptr<AbCompositeArranger>(std::make_unique<Arranger>()); };
+}
+
+template <class Arranger>
+ArrangeKind::TilingMaker tileMaker() {
+  return [] { return std::unique_ptr<AbTilingArranger>(std::make_unique<Arranger>()); };
 }
 
 // Kind 0 turns entries automatically before the sequential placement,
@@ -31,44 +39,48 @@ constexpr const char* kLater = "not available in this build";
 constexpr const char* kGroupingTwin = "★未実装　getGroupingArranger TWIN";
 
 const ArrangeKind kKinds[] = {
-    {0, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialRotating, nullptr},
+    {0, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialRotating, nullptr,
+     nullptr},
     {1, "MinimumSizeCompositeArranger", F::JobPosition, "MinimumSize",
-     maker<MinimumSizeCompositeArranger>(), nullptr},
+     maker<MinimumSizeCompositeArranger>(), nullptr, nullptr},
     {2, "NoRotationCompositeArranger", F::JobPosition, "NoRotation",
-     maker<NoRotationCompositeArranger>(), nullptr},
+     maker<NoRotationCompositeArranger>(), nullptr, nullptr},
     {3, "NoAutoRotationCompositeArranger", F::JobPosition, "NoAutoRotation",
-     maker<NoAutoRotationCompositeArranger>(), nullptr},
-    {4, "FotobaMarkCompositeArranger", F::JobPosition, "FotobaMark", nullptr, kLater},
+     maker<NoAutoRotationCompositeArranger>(), nullptr, nullptr},
+    {4, "FotobaMarkCompositeArranger", F::JobPosition, "FotobaMark", nullptr, nullptr, kLater},
     {5, "TwinRollCompositeArranger", F::JobPosition, "TwinRoll",
-     maker<TwinRollCompositeArranger>(), nullptr},
-    {6, "TileArrangeNest", F::Tiling, "", nullptr, kLater},
-    {7, "TileArrangeSequential", F::Tiling, "", nullptr, kLater},
-    {8, "TileArrangeUnspecified", F::Tiling, "", nullptr, kLater},
-    {9, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialAsBuilt, nullptr},
+     maker<TwinRollCompositeArranger>(), nullptr, nullptr},
+    {6, "TileArrangeNest", F::Tiling, "", nullptr, tileMaker<TileArrangeNest>(), nullptr},
+    {7, "TileArrangeSequential", F::Tiling, "", nullptr, tileMaker<TileArrangeSequential>(),
+     nullptr},
+    {8, "TileArrangeUnspecified", F::Tiling, "", nullptr, tileMaker<TileArrangeUnspecified>(),
+     nullptr},
+    {9, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialAsBuilt, nullptr,
+     nullptr},
     {10, "NoRotationCompositeArranger", F::JobPosition, "MinimumSize",
-     maker<NoRotationCompositeArranger>(), nullptr},
+     maker<NoRotationCompositeArranger>(), nullptr, nullptr},
     {11, "NoAutoRotationCompositeArranger", F::JobPosition, "MinimumSize",
-     maker<NoAutoRotationCompositeArranger>(), nullptr},
-    {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove", nullptr, kLater},
-    {13, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
-    {14, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
-    {15, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
-    {16, "GroupingSequentialArranger", F::Grouping, "", nullptr, kLater},
-    {17, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
-    {18, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
-    {19, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
-    {20, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
-    {21, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
-    {22, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, kLater},
-    {23, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, kLater},
-    {24, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, kLater},
-    {25, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, kLater},
-    {26, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, kLater},
+     maker<NoAutoRotationCompositeArranger>(), nullptr, nullptr},
+    {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove", nullptr, nullptr, kLater},
+    {13, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {14, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {15, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {16, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {17, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {18, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {19, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {20, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {21, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {22, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {23, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {24, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {25, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {26, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, nullptr, kLater},
     // Twin-roll grouping has no arranger at all, in any build.
-    {27, "GroupingTwinRoll", F::Grouping, "", nullptr, kGroupingTwin},
-    {28, "GroupingTwinRoll", F::Grouping, "", nullptr, kGroupingTwin},
-    {29, "GroupingJigArranger", F::Grouping, "", nullptr, kLater},
-    {30, "GroupingJigArranger", F::Grouping, "", nullptr, kLater},
+    {27, "GroupingTwinRoll", F::Grouping, "", nullptr, nullptr, kGroupingTwin},
+    {28, "GroupingTwinRoll", F::Grouping, "", nullptr, nullptr, kGroupingTwin},
+    {29, "GroupingJigArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    {30, "GroupingJigArranger", F::Grouping, "", nullptr, nullptr, kLater},
 };
 
 }  // namespace

@@ -9,18 +9,21 @@
 #include <string>
 
 class AbCompositeArranger;
+class AbTilingArranger;
 
 // Which execution a kind belongs to.
 enum class ArrangeFamily { JobPosition, Tiling, Grouping };
 
 struct ArrangeKind {
   using CompositeMaker = std::unique_ptr<AbCompositeArranger> (*)();
+  using TilingMaker = std::unique_ptr<AbTilingArranger> (*)();
 
   int number;
   const char* name;    // as the documentation and the log call it
   ArrangeFamily family;
   const char* policy;  // "arrangePolicy" of its arrangement sections; "" for none
   CompositeMaker makeComposite;  // job-position kinds that can run; null otherwise
+  TilingMaker makeTiling;        // tiling kinds that can run; null otherwise
   const char* unavailable;       // why the kind cannot run; null when it can
 
   // "arrangement kind <n> (<policy or name>)", the kind as messages name it.

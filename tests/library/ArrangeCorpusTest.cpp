@@ -5,6 +5,11 @@
 //
 //   init kind=1 gapScan=10 gapFeed=10 center=false width=250 length=-1 twin=0,0
 //       the arguments of init (a missing one is 0 or false)
+//   tile false 10 true false 0 0 0
+//       run alignmentTilingPositionExec with these seven arguments (true or
+//       false, number, true or false, true or false, number, whole number,
+//       number; "nan" and "inf" are numbers) instead of
+//       alignmentJobPositionExec
 //   job A
 //     [Job]
 //     JobID="A"
@@ -13,6 +18,8 @@
 //       job below. Jobs are added in the order of the file.
 //   expect result 0 0 210 110
 //       the execution answers true with this rectangle (x y width height, mm)
+//   expect ok
+//       the execution answers true
 //   expect A BinA_P0001_T000-000_C0002_V0002 sheet=1 offset=110.000000,0.000000
 //       keys of a section of job A as it reads back, compared with the text
 //       written (double quotes removed); sheet=N: "Arrange" N lists the unit
@@ -23,6 +30,9 @@
 //   expect-fail [text]
 //       the execution answers false, leaves the rectangle and every job as
 //       they were and logs an error containing text
+//   expect-false
+//       the execution answers false and leaves every job as it was: there
+//       was nothing to do (whether an error is logged is not looked at)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,6 +89,9 @@ struct Case {
       } else if (w[0] == "init") {
         for (size_t i = 1; i < w.size(); ++i)
           init[w[i].substr(0, w[i].find('='))] = w[i].substr(w[i].find('=') + 1);
+      } else if (w[0] == "tile") {
+        EXPECT_EQ(w.size(), 8u) << "tile takes seven arguments";
+        tile.assign(w.begin() + 1, w.end());
       } else if (w[0] == "job" && w.size() == 2) {
         names.push_back(w[1]);
         texts.emplace_back();
@@ -95,6 +108,7 @@ struct Case {
   }
 
   std::map<std::string, std::string> init = {{"twin", "0,0"}, {"center", "false"}};
+  Words tile;          // the tiling arguments; empty: a job-position run
   Words names, texts;  // of the jobs, in the order added
   std::vector<Words> expects;
 };
@@ -108,7 +122,9 @@ class CaseRun {
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
     for (const auto& text : c.texts) addJob(p_, text.c_str());
     before_ = texts();
-    answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
+    answered_ = c.tile.empty()
+                    ? alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0)
+                    : tiling(c.tile);
     after_ = texts();
   }
   ~CaseRun() { disposeInstance(p_); }
@@ -123,6 +139,11 @@ class CaseRun {
       std::string text;
       for (size_t i = 1; i < w.size(); ++i) text += (i > 1 ? " " : "") + w[i];
       EXPECT_TRUE(log_.contains(13, text)) << text;
+    } else if (w[0] == "expect-false") {
+      EXPECT_FALSE(answered_);
+      EXPECT_EQ(after_, before_);
+    } else if (w == Words{"expect", "ok"}) {
+      EXPECT_TRUE(answered_);
     } else if (w[0] == "expect" && w.size() == 6 && w[1] == "result") {
       ASSERT_TRUE(answered_);
       for (int i = 0; i < 4; ++i) EXPECT_NEAR(rect_[i], std::stod(w[i + 2]), 1e-6) << i;
@@ -134,6 +155,13 @@ class CaseRun {
   }
 
  private:
+  bool tiling(const Words& a) {
+    if (a.size() != 7) return false;
+    return alignmentTilingPositionExec(p_, a[0] == "true", std::stod(a[1]), a[2] == "true",
+                                       a[3] == "true", std::stod(a[4]), std::stoi(a[5]),
+                                       std::stod(a[6]));
+  }
+
   Words texts() const {
     Words out;
     for (int i = 0; i < static_cast<int>(c_.texts.size()); ++i) {

@@ -12,18 +12,6 @@
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnParams/OptiScoutCutConditionParam.h"
 
-namespace {
-
-// Widths that are no number count as no room; a length that is no number
-// too, an infinite one as an unlimited roll.
-void sanitize(double& width, double& length) {
-  if (!std::isfinite(width)) width = 0.0;
-  if (std::isnan(length)) length = 0.0;
-  if (std::isinf(length)) length = LengthLimit::kUnlimited;
-}
-
-}  // namespace
-
 AbCompositeArranger::~AbCompositeArranger() = default;
 
 specialityType::RectDouble AbCompositeArranger::arrange(CompositeArrangerData data) {
@@ -54,7 +42,7 @@ specialityType::DimDouble AbCompositeArranger::getPrintableArea(const CompositeA
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
     double width = data.printableWidth;
     double length = data.printableLength;
-    sanitize(width, length);
+    LengthLimit::sanitize(width, length);
     const PrintSection& print = run.firstPrint();
     const MarkSettings marks = MarkSettings::of(print);
     const bool limited = length != LengthLimit::kUnlimited;

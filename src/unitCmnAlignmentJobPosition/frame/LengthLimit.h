@@ -3,6 +3,7 @@
 // finite double instead, so no case needs its own test for it.
 #pragma once
 
+#include <cmath>
 #include <limits>
 
 class LengthLimit {
@@ -11,5 +12,14 @@ class LengthLimit {
 
   static double of(double printableLength) {
     return printableLength == kUnlimited ? std::numeric_limits<double>::max() : printableLength;
+  }
+
+  // The media as init gave it, made usable: a width that is no number
+  // counts as no room, a length that is no number too, an infinite length
+  // as an unlimited roll.
+  static void sanitize(double& width, double& length) {
+    if (!std::isfinite(width)) width = 0.0;
+    if (std::isnan(length)) length = 0.0;
+    if (std::isinf(length)) length = kUnlimited;
   }
 };
