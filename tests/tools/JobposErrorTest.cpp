@@ -55,3 +55,40 @@ TEST(JobposErrors, LogErrorShowsTheLibrarysReason) {
       << run.err;
   EXPECT_EQ(run.err.find("[info]"), std::string::npos) << "below the level asked for";
 }
+
+TEST(JobposErrors, TileRefusalsExitWithTheirStatusAndWriteNothing) {
+  ScratchDir scratch;
+  const std::string mural = std::string(UNITCMN_EXAMPLES) + "/jobs/wall_mural_tiled.ini";
+  auto tile = [&](const std::string& kind, const std::vector<std::string>& options,
+                  const std::vector<std::string>& jobs) {
+    std::vector<std::string> a = {"tile", "--kind", kind, "--width", "1600", "--length", "-1",
+                                  "--out", scratch.file("out"), "--svg", scratch.file("pic.svg")};
+    a.insert(a.end(), options.begin(), options.end());
+    a.insert(a.end(), jobs.begin(), jobs.end());
+    return a;
+  };
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } cases[] = {
+      {tile("1", {}, {mural}), 2, "tile takes the tiling kinds 6, 7 and 8, not 1"},
+      {tile("6", {"--page-gap", "-5"}, {mural}), 2, "--page-gap must not be negative"},
+      {tile("6", {"--pair-count", "2.5"}, {mural}), 2, "--pair-count: '2.5' is not a whole number"},
+      {tile("6", {"--pair"}, {mural}), 2, "unknown option --pair"},
+      {tile("6", {}, {mural, examples()[0]}), 2, "tile takes exactly one job file"},
+      {tile("6", {}, {examples()[0]}), 1,
+       "alignmentTilingPositionExec answered false: " + examples()[0] +
+           " is not a tiled job (its Composite \"tiling\" is not true)"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun run = runJobpos(c.args, scratch);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_NE(run.err.find("jobpos: " + c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(scratch.file("out"))) << c.message;
+    EXPECT_FALSE(fs::exists(scratch.file("pic.svg"))) << c.message;
+  }
+  const ToolRun help = runJobpos({"tile", "--help"}, scratch);
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("usage: jobpos tile", 0), 0u) << help.out;
+}

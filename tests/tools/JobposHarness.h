@@ -132,6 +132,7 @@ struct Unit {
   std::string job;
   int page = 0, copy = 0, sheet = 0;
   double x = 0, y = 0, width = -1, height = -1;
+  std::string tile;  // "i,j" of a tile
 };
 
 // The units the "Arrange" + n sections of the texts list, with their
@@ -149,7 +150,8 @@ inline std::vector<Unit> listedUnits(const std::vector<std::string>& texts) {
         const auto offset = split(bin.at("offset"), ',');
         units.push_back({unquoted(s.at("Job").at("JobID")), std::stoi(bin.at("pageNumber")),
                          std::stoi(bin.at("copyNumber")), std::stoi(section.first.substr(7)),
-                         std::stod(offset.at(0)), std::stod(offset.at(1))});
+                         std::stod(offset.at(0)), std::stod(offset.at(1)), -1, -1,
+                         bin.count("tileNumber") ? bin.at("tileNumber") : ""});
       }
     }
   }
@@ -181,7 +183,7 @@ inline std::vector<Unit> pictureUnits(const std::string& svg, int* sheets = null
       units.push_back({attr(node, "data-job"), std::stoi(attr(node, "data-page")),
                        std::stoi(attr(node, "data-copy")), sheet, std::stod(attr(node, "x")),
                        std::stod(attr(node, "y")), std::stod(attr(node, "width")),
-                       std::stod(attr(node, "height"))});
+                       std::stod(attr(node, "height")), attr(node, "data-tile")});
     }
     for (auto* child = node->first_node(); child; child = child->next_sibling())
       if (child->type() == rapidxml::node_element) stack.push_back({child, sheet});
@@ -195,6 +197,61 @@ inline const Unit* find(const std::vector<Unit>& units, const std::string& job, 
   for (const auto& u : units)
     if (u.job == job && u.page == page && u.copy == copy) return &u;
   return nullptr;
+}
+
+// Every element of the picture with class="name": its attributes and text.
+struct Element {
+  std::map<std::string, std::string> attrs;
+  std::string text;
+};
+
+inline std::vector<Element> elementsOf(const std::string& svg, const std::string& name) {
+  std::vector<char> buffer(svg.begin(), svg.end());
+  buffer.push_back('\0');
+  rapidxml::xml_document<> doc;
+  doc.parse<0>(buffer.data());
+  std::vector<Element> found;
+  std::vector<rapidxml::xml_node<>*> stack{doc.first_node("svg")};
+  while (!stack.empty()) {
+    auto* node = stack.back();
+    stack.pop_back();
+    if (node == nullptr) continue;
+    auto* cls = node->first_attribute("class");
+    if (cls && name == cls->value()) {
+      Element e;
+      for (auto* a = node->first_attribute(); a; a = a->next_attribute()) e.attrs[a->name()] = a->value();
+      e.text = node->value();
+      found.push_back(e);
+    }
+    for (auto* child = node->first_node(); child; child = child->next_sibling())
+      if (child->type() == rapidxml::node_element) stack.push_back(child);
+  }
+  return found;
+}
+
+// The seven arguments of alignmentTilingPositionExec.
+struct TilingArgs {
+  bool pairFirst = false;
+  double pageGap = 0;
+  bool afterFeed = false;
+  bool pairSecond = false;
+  double columnOffset = 0;
+  int pairCount = 0;
+  double rowWidth = 0;
+};
+
+// What the library itself answers when it tiles the job with 5 mm gaps.
+inline Expected tileDirectly(int kind, double width, double length, const TilingArgs& a,
+                             const std::string& file) {
+  Expected e;
+  void* p = CreateInstance();
+  init(p, kind, 5, 5, false, width, length, 0, 0);
+  addJob(p, readText(file).c_str());
+  e.answered = alignmentTilingPositionExec(p, a.pairFirst, a.pageGap, a.afterFeed, a.pairSecond,
+                                           a.columnOffset, a.pairCount, a.rowWidth);
+  e.texts = textsOf(p);
+  disposeInstance(p);
+  return e;
 }
 
 // Count of elements carrying class="name" anywhere in the picture.

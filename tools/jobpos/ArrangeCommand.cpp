@@ -10,6 +10,7 @@
 #include "JobText.h"
 #include "LayoutEngine.h"
 #include "LogSink.h"
+#include "MediaOptions.h"
 #include "OutputFiles.h"
 #include "SheetLayout.h"
 #include "SvgPicture.h"
@@ -40,25 +41,10 @@ std::string parameterText(const std::string& option, const std::string& path) {
 }
 
 MediaSettings mediaOf(const CommandLine& line) {
-  MediaSettings media;
-  media.kind = line.integer("--kind");
+  const MediaSettings media = MediaOptions::read(line);
   if (media.kind < 0 || media.kind > 30)
     throw usage("unknown kind " + std::to_string(media.kind) +
                 ": the library's kinds are 0-30, the job-position kinds " + kJobPositionKinds);
-  media.width = line.number("--width");
-  if (media.width <= 0.0) throw usage("--width must be more than 0 mm");
-  media.length = line.number("--length");
-  if (media.length != -1.0 && media.length <= 0.0)
-    throw usage("--length must be more than 0 mm, or -1 for an unlimited roll");
-  const auto gap = line.pair("--gap", {0.0, 0.0});
-  if (gap.first < 0.0 || gap.second < 0.0) throw usage("--gap must not be negative");
-  media.gapScan = gap.first;
-  media.gapFeed = gap.second;
-  const auto twin = line.pair("--twin", {0.0, 0.0});
-  if (twin.first < 0.0 || twin.second < 0.0) throw usage("--twin must not be negative");
-  media.twinWidth1 = twin.first;
-  media.twinWidth2 = twin.second;
-  media.centerInScan = line.has("--center");
   return media;
 }
 

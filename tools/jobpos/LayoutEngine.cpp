@@ -43,6 +43,12 @@ SheetRect LayoutEngine::arrange(double positionOffset) {
   return r;
 }
 
+void LayoutEngine::tile(const TilingSettings& t) {
+  if (!alignmentTilingPositionExec(instance_, t.pairFirst, t.pageGap, t.afterFeed, t.pairSecond,
+                                   t.pairColumnOffset, t.pairCount, t.pairRowWidthLimit))
+    throw answeredFalse("alignmentTilingPositionExec");
+}
+
 std::vector<std::string> LayoutEngine::jobTexts() {
   int count = 0;
   if (!getAlignmentJobCount(instance_, &count)) throw answeredFalse("getAlignmentJobCount");

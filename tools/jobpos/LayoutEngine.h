@@ -18,6 +18,17 @@ struct MediaSettings {
   double twinWidth2 = 0.0;
 };
 
+// The seven arguments of alignmentTilingPositionExec, in its order.
+struct TilingSettings {
+  bool pairFirst = false;         // 1: paired placement, first switch
+  double pageGap = 0.0;           // 2: mm, to the size calculation
+  bool afterFeed = false;         // 3: after-feed switch
+  bool pairSecond = false;        // 4: paired placement, second switch
+  double pairColumnOffset = 0.0;  // 5: mm, scan offset of the second column; <= 0 pairs rows
+  int pairCount = 0;              // 6: 2 or more for the paired placement
+  double pairRowWidthLimit = 0.0; // 7: mm, the width limit of a paired row
+};
+
 // The rectangle alignmentJobPositionExec hands back for sheet 1.
 struct SheetRect {
   double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
@@ -35,6 +46,8 @@ class LayoutEngine {
   void addDeviceFunctionParam(const std::string& xmlText);
   void addOptiScoutCutConditions(const std::string& xmlText);
   SheetRect arrange(double positionOffset);
+  // Lays out the tiles of the first job added.
+  void tile(const TilingSettings& tiling);
   // Every job's text as the library hands it back, in the order added.
   std::vector<std::string> jobTexts();
 

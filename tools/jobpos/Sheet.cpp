@@ -34,15 +34,15 @@ double Sheet::smallestY() const {
   return y;
 }
 
-std::string Sheet::summary(double width) const {
+std::string Sheet::summary(double width, const char* noun) const {
   char line[160];
   if (width > 0.0) {
-    std::snprintf(line, sizeof line, "sheet %d: %zu units, used length %.1f mm, utilisation %.1f %%",
-                  number_, units_.size(), usedLength(), 100.0 * utilisation(width));
+    std::snprintf(line, sizeof line, "sheet %d: %zu %s, used length %.1f mm, utilisation %.1f %%",
+                  number_, units_.size(), noun, usedLength(), 100.0 * utilisation(width));
   } else {
     std::snprintf(line, sizeof line,
-                  "sheet %d: %zu units, used length %.1f mm, utilisation unknown (no width)",
-                  number_, units_.size(), usedLength());
+                  "sheet %d: %zu %s, used length %.1f mm, utilisation unknown (no width)",
+                  number_, units_.size(), noun, usedLength());
   }
   return line;
 }

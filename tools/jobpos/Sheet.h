@@ -2,8 +2,21 @@
 // jobs) and the figures an operator reads from them.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
+
+// The sides of a unit as drawn: top and bottom along the feed, left and
+// right across it.
+enum UnitSide { kTop, kBottom, kLeft, kRight };
+constexpr int kUnitSides = 4;
+
+// The overlap one side of a tile carries: how far it reaches into the
+// neighbouring panel (mm, 0 for none) and that neighbour's column and row.
+struct TileOverlapSide {
+  double depth = 0.0;
+  int column = 0, row = 0;
+};
 
 // One placed binary unit, as drawn. Lengths are mm, x across the media
 // (scan), y along it (feed).
@@ -14,6 +27,7 @@ struct PlacedUnit {
   int page = 0, copy = 0;
   int pages = 1;  // the job's Composite "pages"
   int tileScan = 0, tileFeed = 0;  // 0,0 for an untiled job
+  std::array<TileOverlapSide, kUnitSides> overlaps{};  // tiles only, by UnitSide
   double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
   int rotation = 0;  // the job's Composite "rotate", in [0, 360)
 };
@@ -35,8 +49,9 @@ class Sheet {
   // unit (register marks, code strip). 0 without units.
   double smallestX() const;
   double smallestY() const;
-  // "sheet 1: 13 units, used length 2656.0 mm, utilisation 71.3 %"
-  std::string summary(double width) const;
+  // "sheet 1: 13 units, used length 2656.0 mm, utilisation 71.3 %";
+  // noun names what is counted ("units", "tiles").
+  std::string summary(double width, const char* noun = "units") const;
 
  private:
   int number_;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "CommandLine.h"
+#include "TileGeometry.h"
 
 namespace {
 
@@ -120,8 +121,11 @@ bool SheetLayout::unitOf(const JobText& job, const std::string& section, PlacedU
   unit.rotation = angleIn360(job.number(c, "rotate", 0));
   unit.pages = static_cast<int>(job.number(c, "pages", 1));
   if (unit.tileScan >= 1 && unit.tileFeed >= 1) {
-    unit.width = at(job.numbers(c, "tileScanPositions"), unit.tileScan - 1);
-    unit.height = at(job.numbers(c, "tileFeedPositions"), unit.tileFeed - 1);
+    const TileGeometry::Shape tile = TileGeometry::of(job, unit.tileScan, unit.tileFeed);
+    unit.width = tile.width;
+    unit.height = tile.height;
+    unit.rotation = angleIn360(unit.rotation + tile.rotation);
+    unit.overlaps = tile.overlaps;
   } else {
     const auto scale = job.numbers(c, "scale");
     const double w = at(scale, 0) - job.number(c, "trimLeft", 0) - job.number(c, "trimRight", 0);
@@ -134,7 +138,11 @@ bool SheetLayout::unitOf(const JobText& job, const std::string& section, PlacedU
   // The Composite describes the job as its last unit was placed; a unit
   // placed a quarter turn from that says so in "relativeRotation".
   const int relative = angleIn360(job.number(section, "relativeRotation", 0));
-  if (relative == 90 || relative == 270) std::swap(unit.width, unit.height);
+  if (relative == 90 || relative == 270) {
+    std::swap(unit.width, unit.height);
+    // Which way the overlaps turn with it is not recorded: not drawn.
+    unit.overlaps = {};
+  }
   unit.rotation = angleIn360(unit.rotation + relative);
   if (!(unit.width > 0.0) || !(unit.height > 0.0)) {
     warnings_.push_back(job.origin() + ": unit " + section +

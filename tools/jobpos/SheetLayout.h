@@ -8,9 +8,9 @@
 //  - untiled: "scale" minus "trimLeft" + "trimRight" across and
 //    "trimTop" + "trimBottom" along; with a non-zero "deskew" the bounding
 //    box of that rectangle turned by the angle;
-//  - tiled (the unit's "tileNumber" i,j both 1 or more): the i-th entry of
-//    "tileScanPositions" by the j-th of "tileFeedPositions" (overlaps,
-//    corner marks and "tileRotates" are left out).
+//  - tiled (the unit's "tileNumber" i,j both 1 or more): tile (i, j) with
+//    its turn and its overlaps, as TileGeometry works it out (corner
+//    marks, tile numbers and labels are left out).
 // A unit's place is its "offset" plus every pair of its "offsetOfOffset".
 #pragma once
 

@@ -47,11 +47,17 @@ std::string escaped(const std::string& text) {
   return out;
 }
 
+bool isTile(const PlacedUnit& u) { return u.tileScan > 0 && u.tileFeed > 0; }
+
+// "(column,row)" of a tile.
+std::string tileName(int column, int row) {
+  return "(" + std::to_string(column) + "," + std::to_string(row) + ")";
+}
+
 std::string unitLabel(const PlacedUnit& u) {
+  if (isTile(u)) return "tile " + tileName(u.tileScan, u.tileFeed);
   std::string label = "copy " + std::to_string(u.copy);
   if (u.pages > 1 || u.page > 1) label += " · page " + std::to_string(u.page);
-  if (u.tileScan > 0 && u.tileFeed > 0)
-    label += " · tile " + std::to_string(u.tileScan) + "-" + std::to_string(u.tileFeed);
   return label;
 }
 
@@ -64,6 +70,28 @@ size_t characters(const std::string& text) {
   return n;
 }
 
+// "tiles" when every unit is a tile, else "units".
+std::string countNoun(const std::vector<PlacedUnit>& units) {
+  for (const auto& u : units)
+    if (!isTile(u)) return "units";
+  return units.empty() ? "units" : "tiles";
+}
+
+bool hasTiles(const SheetLayout& layout) {
+  for (const auto& s : layout.sheets())
+    for (const auto& u : s.units())
+      if (isTile(u)) return true;
+  return false;
+}
+
+bool hasOverlap(const SheetLayout& layout) {
+  for (const auto& s : layout.sheets())
+    for (const auto& u : s.units())
+      for (const auto& o : u.overlaps)
+        if (o.depth > 0.0) return true;
+  return false;
+}
+
 struct Metrics {
   double width;     // printable width drawn
   double pad;       // space around drawings
@@ -72,45 +100,86 @@ struct Metrics {
   double left;      // left edge of the frames (room for the feed label)
 };
 
-void drawUnit(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
+void drawUnitBox(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
   const char* fill = kFills[static_cast<size_t>(u.jobIndex) % kColours];
   const char* line = kLines[static_cast<size_t>(u.jobIndex) % kColours];
-  const std::string label = unitLabel(u);
   out << "<rect class=\"unit\" data-job=\"" << escaped(u.jobId) << "\" data-copy=\"" << u.copy
-      << "\" data-page=\"" << u.page << "\" x=\"" << num(u.x) << "\" y=\"" << num(u.y)
-      << "\" width=\"" << num(u.width) << "\" height=\"" << num(u.height) << "\" fill=\"" << fill
-      << "\" stroke=\"" << line << "\" stroke-width=\"" << num(m.stroke) << "\"><title>"
-      << escaped(u.jobId + ", " + label + ": " + oneDecimal(u.width) + " x " +
+      << "\" data-page=\"" << u.page << "\"";
+  if (isTile(u)) out << " data-tile=\"" << u.tileScan << "," << u.tileFeed << "\"";
+  out << " x=\"" << num(u.x) << "\" y=\"" << num(u.y) << "\" width=\"" << num(u.width)
+      << "\" height=\"" << num(u.height) << "\" fill=\"" << fill << "\" stroke=\"" << line
+      << "\" stroke-width=\"" << num(m.stroke) << "\"><title>"
+      << escaped(u.jobId + ", " + unitLabel(u) + ": " + oneDecimal(u.width) + " x " +
                  oneDecimal(u.height) + " mm at (" + oneDecimal(u.x) + ", " + oneDecimal(u.y) +
                  "); " + u.section)
       << "</title></rect>\n";
-
-  const bool quarterTurn = u.rotation == 90 || u.rotation == 270;
-  if (quarterTurn)
+  if (u.rotation == 90 || u.rotation == 270)
     out << "<line class=\"turned\" x1=\"" << num(u.x) << "\" y1=\"" << num(u.y) << "\" x2=\""
         << num(u.x + u.width) << "\" y2=\"" << num(u.y + u.height) << "\" stroke=\"" << line
         << "\" stroke-width=\"" << num(m.stroke) << "\" stroke-dasharray=\""
         << num(m.stroke * 6) << "," << num(m.stroke * 4) << "\"/>\n";
+}
 
-  // The label: job id over copy (page, tile), as large as fits.
-  const size_t longest = std::max(characters(u.jobId), characters(label));
+const char* const kSideNames[kUnitSides] = {"top", "bottom", "left", "right"};
+
+// The strip of a tile that lies over (or under) its neighbour once the
+// panels are joined, hatched, with a dashed line where the neighbour's
+// edge meets it.
+void drawOverlap(std::ostream& out, const PlacedUnit& u, UnitSide side, const Metrics& m) {
+  const TileOverlapSide& o = u.overlaps[side];
+  const bool across = side == kLeft || side == kRight;
+  const double d = std::min(o.depth, across ? u.width : u.height);
+  if (!(d > 0.0)) return;
+  const double x = side == kRight ? u.x + u.width - d : u.x;
+  const double y = side == kBottom ? u.y + u.height - d : u.y;
+  const double w = across ? d : u.width, h = across ? u.height : d;
+  out << "<rect class=\"overlap\" data-side=\"" << kSideNames[side] << "\" x=\"" << num(x)
+      << "\" y=\"" << num(y) << "\" width=\"" << num(w) << "\" height=\"" << num(h)
+      << "\" fill=\"url(#overlap)\"><title>"
+      << escaped(tileName(u.tileScan, u.tileFeed) + ": overlap " + oneDecimal(o.depth) +
+                 " mm on the " + kSideNames[side] + ", joined to tile " +
+                 tileName(o.column, o.row))
+      << "</title></rect>\n";
+  // The join: the neighbour's edge lies on the strip's inner side.
+  const double jx = side == kLeft ? x + w : x, jy = side == kTop ? y + h : y;
+  out << "<line class=\"join\" x1=\"" << num(jx) << "\" y1=\"" << num(jy) << "\" x2=\""
+      << num(across ? jx : jx + w) << "\" y2=\"" << num(across ? jy + h : jy)
+      << "\" stroke=\"#333333\" stroke-width=\"" << num(m.stroke * 1.5)
+      << "\" stroke-dasharray=\"" << num(m.stroke * 8) << "," << num(m.stroke * 4) << "\"/>\n";
+}
+
+// A tile is named by its (column,row) in large type, its job below; any
+// other unit by its job over its copy (and page). Each as large as fits.
+void drawUnitLabel(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
+  const bool tile = isTile(u);
+  const std::string first = tile ? tileName(u.tileScan, u.tileFeed) : u.jobId;
+  const std::string second = tile ? u.jobId : unitLabel(u);
+  const size_t longest = std::max(characters(first) * (tile ? 2 : 1), characters(second));
   const double size = std::min({m.font * 1.1, u.height / 3.0,
                                 u.width / (0.68 * static_cast<double>(std::max<size_t>(longest, 1)))});
-  if (size > 0.0) {
-    const double cx = u.x + u.width / 2, cy = u.y + u.height / 2;
-    out << "<text class=\"label\" x=\"" << num(cx) << "\" y=\"" << num(cy - size * 0.15)
-        << "\" font-size=\"" << num(size) << "\" text-anchor=\"middle\" font-weight=\"bold\">"
-        << escaped(u.jobId) << "</text>\n"
-        << "<text class=\"label\" x=\"" << num(cx) << "\" y=\"" << num(cy + size * 1.0)
-        << "\" font-size=\"" << num(size * 0.85) << "\" text-anchor=\"middle\">"
-        << escaped(label) << "</text>\n";
-  }
-  if (u.rotation != 0 && size > 0.0) {
+  if (!(size > 0.0)) return;
+  const double big = tile ? size * 2 : size;
+  const double cx = u.x + u.width / 2, cy = u.y + u.height / 2;
+  out << "<text class=\"" << (tile ? "tile-label" : "label") << "\" x=\"" << num(cx)
+      << "\" y=\"" << num(cy - size * 0.15) << "\" font-size=\"" << num(big)
+      << "\" text-anchor=\"middle\" font-weight=\"bold\">" << escaped(first) << "</text>\n"
+      << "<text class=\"label\" x=\"" << num(cx) << "\" y=\"" << num(cy + size * 1.0)
+      << "\" font-size=\"" << num(size * 0.85) << "\" text-anchor=\"middle\">"
+      << escaped(second) << "</text>\n";
+  if (u.rotation != 0) {
     const double tag = std::min(size, m.font * 0.8);
     out << "<text class=\"turn-tag\" x=\"" << num(u.x + tag * 0.3) << "\" y=\""
-        << num(u.y + tag * 1.1) << "\" font-size=\"" << num(tag) << "\" fill=\"" << line
-        << "\">" << u.rotation << "°</text>\n";
+        << num(u.y + tag * 1.1) << "\" font-size=\"" << num(tag) << "\" fill=\""
+        << kLines[static_cast<size_t>(u.jobIndex) % kColours] << "\">" << u.rotation
+        << "°</text>\n";
   }
+}
+
+void drawUnit(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
+  drawUnitBox(out, u, m);
+  for (int side = 0; side < kUnitSides; ++side)
+    drawOverlap(out, u, static_cast<UnitSide>(side), m);
+  drawUnitLabel(out, u, m);
 }
 
 // A ruler step (mm) that gives at most maxTicks ticks over length.
@@ -171,7 +240,8 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
     }
     const double top = cursor + m.font * 3.4;  // room for the caption and the ruler
     std::string caption = "Sheet " + std::to_string(sheet.number()) + " — " +
-                           std::to_string(sheet.units().size()) + " units · used length " +
+                           std::to_string(sheet.units().size()) + " " +
+                           countNoun(sheet.units()) + " · used length " +
                            oneDecimal(used) + " mm · utilisation " +
                            oneDecimal(100.0 * sheet.utilisation(m.width)) + " % · " +
                            oneDecimal(m.width) + " mm wide, " +
@@ -265,8 +335,18 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
            num(m.font / 2) + "\" stroke=\"#cc0000\" stroke-width=\"" + num(m.stroke * 2) +
            "\" stroke-dasharray=\"" + num(m.font * 0.3) + "," + num(m.font * 0.15) + "\"/>",
        "used length (media utilisation = unit area / width × used length)");
+  if (hasOverlap(layout)) {
+    item("<rect " + box + " fill=\"#ffffff\" stroke=\"#555555\"/><rect " + box +
+             " fill=\"url(#overlap)\"/><line x1=\"" + num(m.font * 0.6) + "\" y1=\"0\" x2=\"" +
+             num(m.font * 0.6) + "\" y2=\"" + num(m.font) + "\" stroke=\"#333333\" "
+             "stroke-dasharray=\"" + num(m.font * 0.2) + "," + num(m.font * 0.1) + "\"/>",
+         "tile overlap, joined under or over the next panel (dashed: that panel's edge)");
+  }
   item("", "1 mm = 1 unit. Sizes: Composite scale minus trims (cut lines, labels and marks "
            "around units not included).");
+  if (hasTiles(layout))
+    item("", "A tile (column,row): its part of the image with its overlaps (no corner marks "
+             "or tile numbers).");
   body << "</g>\n";
   y += m.pad;
 
@@ -286,7 +366,14 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
       << "\" patternTransform=\"rotate(45)\"><rect width=\"" << num(m.font * 0.5)
       << "\" height=\"" << num(m.font * 0.5) << "\" fill=\"#eeeeee\"/><line x1=\"0\" y1=\"0\" "
       << "x2=\"0\" y2=\"" << num(m.font * 0.5) << "\" stroke=\"#aaaaaa\" stroke-width=\""
-      << num(m.font * 0.2) << "\"/></pattern></defs>\n"
+      << num(m.font * 0.2) << "\"/></pattern>"
+      << "<pattern id=\"overlap\" patternUnits=\"userSpaceOnUse\" width=\"" << num(m.font * 0.4)
+      << "\" height=\"" << num(m.font * 0.4)
+      << "\" patternTransform=\"rotate(-45)\"><rect width=\"" << num(m.font * 0.4)
+      << "\" height=\"" << num(m.font * 0.4) << "\" fill=\"#000000\" fill-opacity=\"0.15\"/>"
+      << "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"" << num(m.font * 0.4)
+      << "\" stroke=\"#000000\" stroke-opacity=\"0.45\" stroke-width=\"" << num(m.font * 0.12)
+      << "\"/></pattern></defs>\n"
       << "<rect class=\"background\" x=\"0\" y=\"0\" width=\"" << num(totalWidth)
       << "\" height=\"" << num(totalHeight) << "\" fill=\"#e9ecef\"/>\n"
       << body.str() << "</svg>\n";

@@ -4,7 +4,10 @@
 // finite; an open-ended roll otherwise), the margin before the first unit
 // hatched, every unit as <rect class="unit" data-job data-copy> at its
 // offset with its label, turned units crossed by a diagonal with their
-// angle, and the used length as a dashed line. A legend follows.
+// angle, and the used length as a dashed line. A tile is labelled with its
+// (column,row), and the overlap it carries over the next panel is hatched
+// (<rect class="overlap" data-side>) with a dashed line where that panel's
+// edge meets it. A legend follows.
 #pragma once
 
 #include <string>

@@ -11,6 +11,7 @@
 #include "LogSink.h"
 #include "ReadCommand.h"
 #include "ShowCommand.h"
+#include "TileCommand.h"
 #include "ToolError.h"
 
 namespace {
@@ -20,10 +21,19 @@ const char* const kUsage =
     "                      [--twin WIDTH1,WIDTH2] [--offset D] [--device FILE.xml]\n"
     "                      [--optiscout FILE.xml] --out DIR [--svg FILE] [--log LEVEL]\n"
     "                      JOB.ini...\n"
+    "       jobpos tile --kind 6|7|8 --width W --length L [--gap SCAN,FEED]\n"
+    "                   [--page-gap MM] [--after-feed] [--pair-first] [--pair-second]\n"
+    "                   [--second-column-offset MM] [--pair-count N] [--row-width MM]\n"
+    "                   --out DIR [--svg FILE] [--log LEVEL] JOB.ini\n"
     "       jobpos show [--width W] --svg FILE JOB.ini...\n"
     "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
     "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
-    "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30)\n";
+    "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30); tiling kinds 6,7,8;\n"
+    "jobpos tile --help explains the tiling options\n";
+
+bool asksForHelp(const std::vector<std::string>& args) {
+  return args.size() == 2 && (args[1] == "--help" || args[1] == "-h");
+}
 
 }  // namespace
 
@@ -40,9 +50,14 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  if (args[0] == "tile" && asksForHelp(args)) {
+    std::fputs(TileCommand::help(), stdout);
+    return 0;
+  }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
     if (args[0] == "arrange") return ArrangeCommand::run(rest);
+    if (args[0] == "tile") return TileCommand::run(rest);
     if (args[0] == "show") return ShowCommand::run(rest);
     if (args[0] == "read") return ReadCommand::run(rest);
     std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(), kUsage);

@@ -1,0 +1,29 @@
+#include "MediaOptions.h"
+
+#include "ToolError.h"
+
+namespace {
+
+ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
+
+}  // namespace
+
+MediaSettings MediaOptions::read(const CommandLine& line) {
+  MediaSettings media;
+  media.kind = line.integer("--kind");
+  media.width = line.number("--width");
+  if (media.width <= 0.0) throw usage("--width must be more than 0 mm");
+  media.length = line.number("--length");
+  if (media.length != -1.0 && media.length <= 0.0)
+    throw usage("--length must be more than 0 mm, or -1 for an unlimited roll");
+  const auto gap = line.pair("--gap", {0.0, 0.0});
+  if (gap.first < 0.0 || gap.second < 0.0) throw usage("--gap must not be negative");
+  media.gapScan = gap.first;
+  media.gapFeed = gap.second;
+  const auto twin = line.pair("--twin", {0.0, 0.0});
+  if (twin.first < 0.0 || twin.second < 0.0) throw usage("--twin must not be negative");
+  media.twinWidth1 = twin.first;
+  media.twinWidth2 = twin.second;
+  media.centerInScan = line.has("--center");
+  return media;
+}
