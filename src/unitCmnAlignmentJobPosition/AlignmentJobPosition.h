@@ -14,6 +14,8 @@
 #include "unitCmnAlignmentJobPosition/tiling/TilingArrangerData.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
 
+class AbGroupingArranger;
+
 class AlignmentJobPosition {
  public:
   AlignmentJobPosition();
@@ -32,7 +34,9 @@ class AlignmentJobPosition {
   void getGroupingArranger(int arrangeKind);
 
   const AbCompositeArranger* compositeArranger() const { return compositeArranger_.get(); }
+  const AbGroupingArranger* groupingArranger() const { return groupingArranger_.get(); }
 
  private:
   std::unique_ptr<AbCompositeArranger> compositeArranger_;
+  std::unique_ptr<AbGroupingArranger> groupingArranger_;
 };

@@ -9,12 +9,20 @@
 #include <string>
 
 class AbCompositeArranger;
+class AbGroupingArranger;
 
 // Which execution a kind belongs to.
 enum class ArrangeFamily { JobPosition, Tiling, Grouping };
 
 struct ArrangeKind {
   using CompositeMaker = std::unique_ptr<AbCompositeArranger> (*)();
+  using GroupingMaker = std::unique_ptr<AbGroupingArranger> (*)();
+
+  ArrangeKind(int number_, const char* name_, ArrangeFamily family_, const char* policy_,
+              CompositeMaker makeComposite_, const char* unavailable_,
+              GroupingMaker makeGrouping_ = nullptr)
+      : number(number_), name(name_), family(family_), policy(policy_),
+        makeComposite(makeComposite_), unavailable(unavailable_), makeGrouping(makeGrouping_) {}
 
   int number;
   const char* name;    // as the documentation and the log call it
@@ -22,6 +30,7 @@ struct ArrangeKind {
   const char* policy;  // "arrangePolicy" of its arrangement sections; "" for none
   CompositeMaker makeComposite;  // job-position kinds that can run; null otherwise
   const char* unavailable;       // why the kind cannot run; null when it can
+  GroupingMaker makeGrouping;    // grouping kinds that can run; null otherwise
 
   // "arrangement kind <n> (<policy or name>)", the kind as messages name it.
   std::string label() const;
