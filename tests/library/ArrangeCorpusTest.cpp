@@ -5,6 +5,10 @@
 //
 //   init kind=1 gapScan=10 gapFeed=10 center=false width=250 length=-1 twin=0,0
 //       the arguments of init (a missing one is 0 or false)
+//   group
+//       runs alignmentGroupingJobPositionExec instead of
+//       alignmentJobPositionExec (it hands back no rectangle, so such a
+//       case has no "expect result")
 //   job A
 //     [Job]
 //     JobID="A"
@@ -79,6 +83,8 @@ struct Case {
       } else if (w[0] == "init") {
         for (size_t i = 1; i < w.size(); ++i)
           init[w[i].substr(0, w[i].find('='))] = w[i].substr(w[i].find('=') + 1);
+      } else if (w == Words{"group"}) {
+        group = true;
       } else if (w[0] == "job" && w.size() == 2) {
         names.push_back(w[1]);
         texts.emplace_back();
@@ -95,6 +101,7 @@ struct Case {
   }
 
   std::map<std::string, std::string> init = {{"twin", "0,0"}, {"center", "false"}};
+  bool group = false;
   Words names, texts;  // of the jobs, in the order added
   std::vector<Words> expects;
 };
@@ -108,7 +115,8 @@ class CaseRun {
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
     for (const auto& text : c.texts) addJob(p_, text.c_str());
     before_ = texts();
-    answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
+    answered_ = c.group ? alignmentGroupingJobPositionExec(p_)
+                        : alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
     after_ = texts();
   }
   ~CaseRun() { disposeInstance(p_); }
