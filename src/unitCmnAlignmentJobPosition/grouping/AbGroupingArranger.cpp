@@ -65,18 +65,35 @@ int32_t sheetNumberOf(const std::string& name) {
   return static_cast<int32_t>(std::stol(digits));
 }
 
-// The lowest sheet whose arrangement section of the job lists the unit;
-// 1 when none does.
-int32_t listedSheet(const RunJob& job, const std::string& unit) {
-  int32_t sheet = 0;
+// The units the job's arrangement sections list, each with the lowest
+// sheet that lists it.
+std::map<std::string, int32_t> listedSheets(const RunJob& job) {
+  std::map<std::string, int32_t> sheets;
   for (const auto& [name, section] : job.arrangeSections) {
     const int32_t n = sheetNumberOf(name);
-    const auto& keys = section.compositeKeys;
-    if (n > 0 && (sheet == 0 || n < sheet) &&
-        std::find(keys.begin(), keys.end(), unit) != keys.end())
-      sheet = n;
+    if (n == 0) continue;
+    for (const std::string& unit : section.compositeKeys) {
+      auto [at, added] = sheets.emplace(unit, n);
+      if (!added && n < at->second) at->second = n;
+    }
   }
-  return sheet == 0 ? 1 : sheet;
+  return sheets;
+}
+
+// A locked entry keeps the place its unit's "offset" gives, less what the
+// write-back adds, on the sheet that lists it (1 when none does). A unit the
+// job does not hold yet has no place: the top-left corner of sheet 1.
+void placeLocked(ArrangeEntry& e, const RunJob& job, const std::map<std::string, int32_t>& listed,
+                 const UnitOffsetRule& offsets) {
+  e.X = e.Y = 0.0;
+  e.ArrangeNum = 1;
+  const auto unit = job.units.find(e.StrCompositeKey);
+  if (unit == job.units.end()) return;
+  const DoublePair place = offsets.placeOf(unit->second.offset);
+  e.X = place[0];
+  e.Y = place[1];
+  const auto sheet = listed.find(e.StrCompositeKey);
+  if (sheet != listed.end()) e.ArrangeNum = sheet->second;
 }
 
 // The media of a grouping run as the composite frame's printable area
@@ -240,6 +257,7 @@ void AbGroupingArranger::buildOriginalArrangeEntries(const RunJobs& run, const G
     KvnCmnLog::logTrace(
         UNITCMN_SITE, "buildOriginalArrangeEntries " + std::to_string(entries.size()) + " entries");
     const UnitOffsetRule offsets = offsetRule(run);
+    std::map<int32_t, std::map<std::string, int32_t>> listed;  // by job, made when needed
     movable.clear();
     locked.clear();
     for (ArrangeEntry& e : entries) {
@@ -249,25 +267,12 @@ void AbGroupingArranger::buildOriginalArrangeEntries(const RunJobs& run, const G
         movable.push_back(e);
         continue;
       }
-      placeLocked(e, run[static_cast<std::size_t>(e.JobIdx)], offsets);
+      const RunJob& job = run[static_cast<std::size_t>(e.JobIdx)];
+      if (listed.count(e.JobIdx) == 0) listed[e.JobIdx] = listedSheets(job);
+      placeLocked(e, job, listed[e.JobIdx], offsets);
       locked.push_back(e);
     }
   });
-}
-
-void AbGroupingArranger::placeLocked(ArrangeEntry& e, const RunJob& job,
-                                     const UnitOffsetRule& offsets) const {
-  const auto unit = job.units.find(e.StrCompositeKey);
-  if (unit == job.units.end()) {
-    // A unit the job does not hold yet has no place: the top-left corner.
-    e.X = e.Y = 0.0;
-    e.ArrangeNum = 1;
-    return;
-  }
-  const DoublePair place = offsets.placeOf(unit->second.offset);
-  e.X = place[0];
-  e.Y = place[1];
-  e.ArrangeNum = listedSheet(job, e.StrCompositeKey);
 }
 
 void AbGroupingArranger::requireOnMedia(const std::vector<ArrangeEntry>& locked,

@@ -99,7 +99,6 @@ class AbGroupingArranger : public AbCompositeArranger {
   // Step 1 of the frame; records the area for the write-back.
   std::vector<ArrangeEntry> placePass(const GroupingArrangerData& data, const RunJobs& run,
                                       GroupingInfo& info);
-  void placeLocked(ArrangeEntry& e, const RunJob& job, const UnitOffsetRule& offsets) const;
   static void requireOnMedia(const std::vector<ArrangeEntry>& locked,
                              const specialityType::DimDouble& media);
 
