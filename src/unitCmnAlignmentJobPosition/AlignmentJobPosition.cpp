@@ -1,6 +1,7 @@
 #include "unitCmnAlignmentJobPosition/AlignmentJobPosition.h"
 
 #include "unitCmnAlignmentJobPosition/ArrangeKinds.h"
+#include "unitCmnAlignmentJobPosition/grouping/AbGroupingArranger.h"
 #include "unitCmnExceptions/KvnCmnLog.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 
@@ -26,6 +27,10 @@ void AlignmentJobPosition::getGroupingArranger(int arrangeKind) {
     if (kind == nullptr || kind->family != ArrangeFamily::Grouping)
       unitCmnGuard::raise(UNITCMN_SITE, "★対象外　getGroupingArranger");
     ArrangeKinds::requireAvailable(*kind);
+    groupingArranger_ = kind->makeGrouping ? kind->makeGrouping() : nullptr;
+    if (groupingArranger_)
+      KvnCmnLog::logTrace(UNITCMN_SITE,
+                          std::string("getGroupingArranger ") + groupingArranger_->selectionName());
   });
 }
 
@@ -53,7 +58,25 @@ bool AlignmentJobPosition::AlignmentTilingPositionExec(const TilingArrangerData&
 specialityType::RectDouble AlignmentJobPosition::AlignmentGroupingJobPositionExec(
     const GroupingArrangerData& data) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    getGroupingArranger(data.arrangeKind);
-    return specialityType::RectDouble{};
+    try {
+      getGroupingArranger(data.arrangeKind);
+      if (!groupingArranger_) {
+        KvnCmnLog::logTrace(UNITCMN_SITE, "GroupingArranger is nullptr");
+        return specialityType::RectDouble{};
+      }
+      KvnCmnLog::logTrace(UNITCMN_SITE, "AlignmentGroupingJobPositionExec 1");
+      const auto rect = groupingArranger_->arrange(data);
+      KvnCmnLog::logTrace(UNITCMN_SITE, "AlignmentGroupingJobPositionExec 2");
+      return rect;
+    } catch (const unitCmnException&) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "unitCmnException 1");
+      throw;
+    } catch (const std::exception&) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "unitCmnException 2");
+      throw;
+    } catch (...) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "unitCmnException 3");
+      throw;
+    }
   });
 }

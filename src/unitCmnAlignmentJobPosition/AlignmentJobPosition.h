@@ -16,6 +16,8 @@
 #include "unitCmnAlignmentJobPosition/tiling/TilingArrangerData.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
 
+class AbGroupingArranger;
+
 class AlignmentJobPosition {
  public:
   AlignmentJobPosition();
@@ -36,8 +38,10 @@ class AlignmentJobPosition {
 
   const AbCompositeArranger* compositeArranger() const { return compositeArranger_.get(); }
   const AbTilingArranger* tilingArranger() const { return tilingArranger_.get(); }
+  const AbGroupingArranger* groupingArranger() const { return groupingArranger_.get(); }
 
  private:
   std::unique_ptr<AbCompositeArranger> compositeArranger_;
   std::unique_ptr<AbTilingArranger> tilingArranger_;
+  std::unique_ptr<AbGroupingArranger> groupingArranger_;
 };

@@ -7,6 +7,8 @@
 #include "unitCmnAlignmentJobPosition/composite/NoRotationCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/SequentialCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/TwinRollCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/grouping/GroupingMinimumSizeArranger.h"
+#include "unitCmnAlignmentJobPosition/grouping/GroupingSequentialArranger.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeNest.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeSequential.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeUnspecified.h"
@@ -35,6 +37,19 @@ std::unique_ptr<AbCompositeArranger> sequentialAsBuilt() {
   return std::make_unique<SequentialCompositeArranger>(false);
 }
 
+// A grouping kind that runs: the arranger and its variant.
+template <class Arranger, auto rotation, auto order>
+ArrangeKind grouping(int number, const char* name) {
+  return {number, name, F::Grouping, "", nullptr, nullptr, nullptr, [] {
+            return std::unique_ptr<AbGroupingArranger>(std::make_unique<Arranger>(rotation, order));
+          }};
+}
+
+using Order = AbGroupingArranger::GroupOrder;
+using Turn = GroupingMinimumSizeArranger::RotationStep;
+constexpr const char* kGroupingSequential = "GroupingSequentialArranger";
+constexpr const char* kGroupingMinimumSize = "GroupingMinimumSizeArranger";
+
 constexpr const char* kLater = "not available in this build";
 constexpr const char* kGroupingTwin = "★未実装　getGroupingArranger TWIN";
 
@@ -62,16 +77,16 @@ const ArrangeKind kKinds[] = {
     {11, "NoAutoRotationCompositeArranger", F::JobPosition, "MinimumSize",
      maker<NoAutoRotationCompositeArranger>(), nullptr, nullptr},
     {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove", nullptr, nullptr, kLater},
-    {13, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {14, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {15, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {16, "GroupingSequentialArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {17, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {18, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {19, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {20, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {21, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {22, "GroupingMinimumSizeArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    grouping<GroupingSequentialArranger, true, Order::Grouping>(13, kGroupingSequential),
+    grouping<GroupingSequentialArranger, true, Order::Duplicate>(14, kGroupingSequential),
+    grouping<GroupingSequentialArranger, false, Order::Grouping>(15, kGroupingSequential),
+    grouping<GroupingSequentialArranger, false, Order::Duplicate>(16, kGroupingSequential),
+    grouping<GroupingMinimumSizeArranger, Turn::Landscape, Order::Grouping>(17, kGroupingMinimumSize),
+    grouping<GroupingMinimumSizeArranger, Turn::Landscape, Order::Duplicate>(18, kGroupingMinimumSize),
+    grouping<GroupingMinimumSizeArranger, Turn::Upright, Order::Grouping>(19, kGroupingMinimumSize),
+    grouping<GroupingMinimumSizeArranger, Turn::Upright, Order::Duplicate>(20, kGroupingMinimumSize),
+    grouping<GroupingMinimumSizeArranger, Turn::AsBuilt, Order::Grouping>(21, kGroupingMinimumSize),
+    grouping<GroupingMinimumSizeArranger, Turn::AsBuilt, Order::Duplicate>(22, kGroupingMinimumSize),
     {23, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
     {24, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
     {25, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, nullptr, kLater},

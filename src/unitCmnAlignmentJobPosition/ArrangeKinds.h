@@ -9,6 +9,7 @@
 #include <string>
 
 class AbCompositeArranger;
+class AbGroupingArranger;
 class AbTilingArranger;
 
 // Which execution a kind belongs to.
@@ -17,6 +18,14 @@ enum class ArrangeFamily { JobPosition, Tiling, Grouping };
 struct ArrangeKind {
   using CompositeMaker = std::unique_ptr<AbCompositeArranger> (*)();
   using TilingMaker = std::unique_ptr<AbTilingArranger> (*)();
+  using GroupingMaker = std::unique_ptr<AbGroupingArranger> (*)();
+
+  ArrangeKind(int number_, const char* name_, ArrangeFamily family_, const char* policy_,
+              CompositeMaker makeComposite_, TilingMaker makeTiling_, const char* unavailable_,
+              GroupingMaker makeGrouping_ = nullptr)
+      : number(number_), name(name_), family(family_), policy(policy_),
+        makeComposite(makeComposite_), makeTiling(makeTiling_), unavailable(unavailable_),
+        makeGrouping(makeGrouping_) {}
 
   int number;
   const char* name;    // as the documentation and the log call it
@@ -25,6 +34,7 @@ struct ArrangeKind {
   CompositeMaker makeComposite;  // job-position kinds that can run; null otherwise
   TilingMaker makeTiling;        // tiling kinds that can run; null otherwise
   const char* unavailable;       // why the kind cannot run; null when it can
+  GroupingMaker makeGrouping;    // grouping kinds that can run; null otherwise
 
   // "arrangement kind <n> (<policy or name>)", the kind as messages name it.
   std::string label() const;

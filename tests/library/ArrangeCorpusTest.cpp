@@ -10,6 +10,10 @@
 //       false, number, true or false, true or false, number, whole number,
 //       number; "nan" and "inf" are numbers) instead of
 //       alignmentJobPositionExec
+//   group
+//       runs alignmentGroupingJobPositionExec instead of
+//       alignmentJobPositionExec (it hands back no rectangle, so such a
+//       case has no "expect result")
 //   job A
 //     [Job]
 //     JobID="A"
@@ -92,6 +96,8 @@ struct Case {
       } else if (w[0] == "tile") {
         EXPECT_EQ(w.size(), 8u) << "tile takes seven arguments";
         tile.assign(w.begin() + 1, w.end());
+      } else if (w == Words{"group"}) {
+        group = true;
       } else if (w[0] == "job" && w.size() == 2) {
         names.push_back(w[1]);
         texts.emplace_back();
@@ -109,6 +115,7 @@ struct Case {
 
   std::map<std::string, std::string> init = {{"twin", "0,0"}, {"center", "false"}};
   Words tile;          // the tiling arguments; empty: a job-position run
+  bool group = false;
   Words names, texts;  // of the jobs, in the order added
   std::vector<Words> expects;
 };
@@ -122,9 +129,9 @@ class CaseRun {
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
     for (const auto& text : c.texts) addJob(p_, text.c_str());
     before_ = texts();
-    answered_ = c.tile.empty()
-                    ? alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0)
-                    : tiling(c.tile);
+    if (!c.tile.empty()) answered_ = tiling(c.tile);
+    else if (c.group) answered_ = alignmentGroupingJobPositionExec(p_);
+    else answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
     after_ = texts();
   }
   ~CaseRun() { disposeInstance(p_); }

@@ -291,7 +291,8 @@ TEST(Coordinator, RefusalsNameTheKind) {
     EXPECT_EQ(std::string(e.comment()), "arrangement kind 4 (FotobaMark) is not available in this build");
   }
   const std::pair<int, const char*> cases[] = {
-      {17, "arrangement kind 17 (GroupingMinimumSizeArranger) is not available in this build"},
+      {23, "arrangement kind 23 (GroupingXYSlitterArranger) is not available in this build"},
+      {30, "arrangement kind 30 (GroupingJigArranger) is not available in this build"},
       {27, "★未実装　getGroupingArranger TWIN"},
       {1, "★対象外　getGroupingArranger"},
       {31, "★対象外　getGroupingArranger"}};

@@ -9,12 +9,6 @@
 #include "unitCmnAlignmentJobPosition/frame/AbCompositeArranger.h"
 
 class CornerPointCompositeArranger : public AbCompositeArranger {
- public:
-  // The corner-point placement is quadratic in the entries of a sheet
-  // (about 0.6 s for 2,000 entries on one sheet); a run with more entries
-  // is refused rather than left to run for minutes.
-  static constexpr size_t kMaxEntries = 5000;
-
  protected:
   void placeEntries(std::vector<ArrangeEntry>& entries, const specialityType::DimDouble& area,
                     const CompositeArrangerData& data) override;

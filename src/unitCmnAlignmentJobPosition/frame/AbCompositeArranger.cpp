@@ -129,7 +129,7 @@ void AbCompositeArranger::writeArrangement(const std::vector<ArrangeEntry>& entr
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty() || run.empty()) return;
     ArrangementWriter::Layout layout{ArrangeKinds::policyName(arrangeKind), centerInScan,
-                                     printableArea_, codeMargin, codeRight, codeBottom};
+                                     printableArea_, codeMargin, codeRight, codeBottom, {}};
     ArrangementWriter(run, layout).write(entries);
   });
 }

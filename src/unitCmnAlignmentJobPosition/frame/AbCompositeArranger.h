@@ -20,6 +20,7 @@
 #include "unitCmnAlignmentJobPosition/frame/ArrangeEntry.h"
 #include "unitCmnAlignmentJobPosition/frame/CompositeArrangerData.h"
 #include "unitCmnAlignmentJobPosition/frame/RunJobs.h"
+#include "unitCmnAlignmentJobPosition/frame/UnitOffsetRule.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
 
 class AbCompositeArranger {
@@ -65,6 +66,11 @@ class AbCompositeArranger {
   }
   // Whether the register-mark second pass applies to the kind.
   virtual bool rerunsForRegisterMarks() const { return true; }
+  // What the write-back adds to a place, as the last printable area left
+  // the code strip.
+  UnitOffsetRule offsetRule(const RunJobs& run) const {
+    return UnitOffsetRule(run.firstPrint(), codeMargin, codeRight, codeBottom);
+  }
 
   double codeMargin = 0.0;  // mm taken by the OptiScout code strip
   bool codeRight = false;   // the strip lies right: result X shift by codeMargin

@@ -1,17 +1,21 @@
 #include "unitCmnAlignmentJobPosition/frame/ArrangementWriter.h"
 
 #include "unitCmnAlignmentJobPosition/frame/CompositeTurn.h"
-#include "unitCmnAlignmentJobPosition/frame/MarkSettings.h"
-
-namespace {
-constexpr double kReprintAllowance = 25.0;  // mm
-}  // namespace
+#include "unitCmnExceptions/KvnCmnLog.h"
 
 ArrangementWriter::ArrangementWriter(RunJobs& run, Layout layout)
-    : run_(run), layout_(std::move(layout)) {
-  const PrintSection& print = run_.firstPrint();
-  markMargin_ = MarkSettings::of(print).layoutMargin();
-  reprintMargin_ = print.rePrint ? kReprintAllowance : 0.0;
+    : run_(run),
+      layout_(std::move(layout)),
+      offsets_(run.firstPrint(), layout_.codeMargin, layout_.codeRight, layout_.codeBottom) {}
+
+DoublePair ArrangementWriter::offsetOf(const ArrangeEntry& e) const {
+  DoublePair offset = offsets_.offsetOf(e.X, e.Y);
+  if (layout_.extraOffset) {
+    const DoublePair extra = layout_.extraOffset(e);
+    offset[0] += extra[0];
+    offset[1] += extra[1];
+  }
+  return offset;
 }
 
 bool ArrangementWriter::unitOf(const ArrangeEntry& e, const RunJob& job, BinaryUnitSection& unit) {
@@ -53,14 +57,20 @@ void ArrangementWriter::write(const std::vector<ArrangeEntry>& entries) {
   }
   int zOrder = 0;
   for (const ArrangeEntry& e : entries) {
-    if (e.JobIdx < 0 || static_cast<size_t>(e.JobIdx) >= run_.size()) break;
+    if (e.JobIdx < 0 || static_cast<size_t>(e.JobIdx) >= run_.size() ||
+        run_[static_cast<size_t>(e.JobIdx)].compositeId != e.CompositeId) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "該当なし[itr.CompositeId]::" + e.CompositeId);
+      break;
+    }
     RunJob& job = run_[static_cast<size_t>(e.JobIdx)];
     BinaryUnitSection unit;
-    if (job.compositeId != e.CompositeId || !unitOf(e, job, unit)) break;
+    if (!unitOf(e, job, unit)) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "該当なし[itr.StrCompositeKey]::" + e.StrCompositeKey);
+      break;
+    }
     sheetOf(job, e.ArrangeNum).compositeKeys.push_back(e.StrCompositeKey);
     unit.zOrder = ++zOrder;
-    unit.offset = {markMargin_ + e.X + reprintMargin_ + (layout_.codeRight ? layout_.codeMargin : 0.0),
-                   markMargin_ + e.Y + reprintMargin_ + (layout_.codeBottom ? layout_.codeMargin : 0.0)};
+    unit.offset = offsetOf(e);
     job.placedUnits.emplace_back(e.StrCompositeKey, unit);
     rotations[static_cast<size_t>(e.JobIdx)].push_back(static_cast<int>(e.Rotation));
     if (static_cast<int>(e.Rotation) != job.composite.rotate) {

@@ -9,17 +9,19 @@
 // units, each unit's "relativeRotation" says how far it is turned from the
 // record's "rotate" (0 unless units of one job were placed differently).
 //
-// Offsets are on the media: the entry's place plus the register-mark
-// margin around the layout, the re-print allowance (25 mm), and the code
-// strip: across when it is at a "Right..." position, along when it is at a
-// "Bottom..." position.
+// Offsets are on the media: the entry's place plus what UnitOffsetRule adds
+// (the register-mark margin around the layout, the re-print allowance and
+// the code strip), plus what the layout's extraOffset gives the entry (the
+// grouping kinds' margins; nothing for the composite kinds).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/frame/ArrangeEntry.h"
 #include "unitCmnAlignmentJobPosition/frame/RunJobs.h"
+#include "unitCmnAlignmentJobPosition/frame/UnitOffsetRule.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
 
 class ArrangementWriter {
@@ -31,6 +33,8 @@ class ArrangementWriter {
     double codeMargin = 0.0;
     bool codeRight = false;
     bool codeBottom = false;
+    // Added to an entry's offset after the rule's margins; none when empty.
+    std::function<DoublePair(const ArrangeEntry&)> extraOffset;
   };
 
   ArrangementWriter(RunJobs& run, Layout layout);
@@ -47,8 +51,9 @@ class ArrangementWriter {
   // How far each placed unit is turned from its job's final "rotate".
   static void setRelativeRotations(RunJob& job, const std::vector<int>& rotations);
 
+  DoublePair offsetOf(const ArrangeEntry& e) const;
+
   RunJobs& run_;
   Layout layout_;
-  double markMargin_ = 0.0;     // mm, marks around the whole layout
-  double reprintMargin_ = 0.0;  // mm, room for a re-print
+  UnitOffsetRule offsets_;
 };

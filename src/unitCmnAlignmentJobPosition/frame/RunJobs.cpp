@@ -16,14 +16,14 @@ RunJobs::RunJobs(const std::vector<JobParam*>& jobs) {
       r.job->getPrintSection(r.print);
       r.job->getCompositeSection(r.composite);
       r.job->getBinaryUnitSections(r.units);
+      r.job->getArrangeSections(r.arrangeSections);
       identities.push_back(r.identity);
     }
     const auto ids = JobIdentity::compositeIds(identities);
     for (std::size_t k = 0; k < jobs_.size(); ++k) jobs_[k].compositeId = ids[k];
     primary_ = JobSizeCalc::primaryIndex(identities);
     if (jobs_.empty()) return;
-    std::map<std::string, ArrangeSection> sections;
-    jobs_.front().job->getArrangeSections(sections);
+    const auto& sections = jobs_.front().arrangeSections;
     const auto first = sections.find("Arrange1");
     if (first != sections.end()) template_ = first->second;
     else if (!sections.empty()) template_ = sections.begin()->second;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <string>
 
 #include "unitCmnAlignmentJobPosition/frame/EntryRotation.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
@@ -29,12 +30,8 @@
 namespace {
 
 using Settings = CornerPointPlacement::Settings;
+using Point = CornerPointPlacement::Point;
 constexpr double kEps = CornerPointPlacement::kTolerance;
-
-struct Point {
-  double x;
-  double y;
-};
 
 bool samePoint(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
 
@@ -49,6 +46,10 @@ struct Run {
   std::vector<Point> candidates{Point{0.0, 0.0}};
   int32_t sheet = 1;
   std::vector<std::size_t> onSheet;
+  // Locked units: those of the current sheet, taken in when its first
+  // placement is searched (sheetOpened).
+  bool sheetOpened = true;
+  std::vector<const ArrangeEntry*> lockedOnSheet;
 };
 
 
@@ -81,6 +82,9 @@ bool usable(const Point& c, double w, double h, const std::vector<ArrangeEntry>&
   if (!(c.y >= 0 && c.y + h <= run.lengthLimit)) return false;
   for (std::size_t i : run.onSheet) {
     if (conflicts(entries[i], c.x, c.y, w, h, run.settings)) return false;
+  }
+  for (const ArrangeEntry* p : run.lockedOnSheet) {
+    if (conflicts(*p, c.x, c.y, w, h, run.settings)) return false;
   }
   return true;
 }
@@ -193,10 +197,25 @@ void startNewSheet(Run& run) {
   ++run.sheet;
   run.candidates.clear();
   run.onSheet.clear();
+  run.sheetOpened = true;
+  run.lockedOnSheet.clear();
+}
+
+// The locked units of the current sheet: their corners join the list as
+// they are, and they block placements from now on.
+void takeInLockedUnits(Run& run) {
+  run.sheetOpened = false;
+  if (run.settings.locked == nullptr) return;
+  const auto corners = CornerPointPlacement::lockedCorners(*run.settings.locked, run.sheet);
+  run.candidates.insert(run.candidates.end(), corners.begin(), corners.end());
+  for (const ArrangeEntry& p : *run.settings.locked) {
+    if (p.ArrangeNum == run.sheet) run.lockedOnSheet.push_back(&p);
+  }
 }
 
 // Places one entry; the entries before it on the sheet are run.onSheet.
 void placeOne(std::vector<ArrangeEntry>& entries, std::size_t index, Run& run) {
+  if (run.sheetOpened) takeInLockedUnits(run);
   ArrangeEntry& e = entries[index];
   const std::optional<Point> position = searchOrientations(e, entries, run);
   if (position) {
@@ -243,6 +262,25 @@ void centreSheets(std::vector<ArrangeEntry>& entries, double areaWidth) {
 }
 
 }  // namespace
+
+void CornerPointPlacement::requirePlaceable(std::size_t count) {
+  if (count > kMaxEntries)
+    unitCmnGuard::raise(UNITCMN_SITE, "the minimum-size arrangement places at most " +
+                                          std::to_string(kMaxEntries) +
+                                          " units in one run (the jobs make " +
+                                          std::to_string(count) + ")");
+}
+
+std::vector<Point> CornerPointPlacement::lockedCorners(const std::vector<ArrangeEntry>& locked,
+                                                       int32_t sheet) {
+  std::vector<Point> corners;
+  for (const ArrangeEntry& p : locked) {
+    if (p.ArrangeNum != sheet) continue;
+    const double right = p.X + p.MmWidth, bottom = p.Y + p.MmHeight;
+    corners.insert(corners.end(), {{0.0, bottom}, {right, 0.0}, {p.X, bottom}, {right, p.Y}});
+  }
+  return corners;
+}
 
 void CornerPointPlacement::place(std::vector<ArrangeEntry>& entries, const Settings& settings) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {

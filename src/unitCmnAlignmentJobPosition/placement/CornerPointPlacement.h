@@ -12,6 +12,8 @@
 // faster placement must match placement for placement.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/frame/ArrangeEntry.h"
@@ -20,6 +22,15 @@
 class CornerPointPlacement {
  public:
   static constexpr double kTolerance = 0.001;  // mm
+  // The placement is quadratic in the entries of a sheet (about 0.6 s for
+  // 2,000 entries on one sheet); a run with more entries is refused rather
+  // than left to run for minutes.
+  static constexpr std::size_t kMaxEntries = 5000;
+
+  struct Point {
+    double x;
+    double y;
+  };
 
   struct Settings {
     specialityType::DimDouble area;  // height -1 = unlimited
@@ -27,7 +38,22 @@ class CornerPointPlacement {
     double gapFeed = 0.0;            // mm kept below every entry
     bool tryTurned = false;          // also try each entry turned a quarter
     bool centerInScan = false;       // centre each sheet's layout across the area
+    // The one thing the grouping placement adds: units that keep the place
+    // (X, Y, ArrangeNum) they have. On their sheet they block placements as
+    // placed entries do (with the gaps), and their corners (lockedCorners)
+    // join the candidates as they are, repeats included, when the sheet's
+    // first placement is searched: on sheet 1 before the first entry, on a
+    // later sheet after the entry that opened it, which takes the sheet's
+    // top-left corner whatever lies there. Null or empty: the composite
+    // placement.
+    const std::vector<ArrangeEntry>* locked = nullptr;
   };
 
+  // Raises when count entries are more than the placement takes.
+  static void requirePlaceable(std::size_t count);
   static void place(std::vector<ArrangeEntry>& entries, const Settings& settings);
+  // The corners of the locked units on a sheet, in list order, four each
+  // without gaps: below-left (0, bottom), top-right (right, 0), below
+  // (X, bottom) and right (right, Y).
+  static std::vector<Point> lockedCorners(const std::vector<ArrangeEntry>& locked, int32_t sheet);
 };
