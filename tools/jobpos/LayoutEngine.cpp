@@ -49,6 +49,11 @@ void LayoutEngine::tile(const TilingSettings& t) {
     throw answeredFalse("alignmentTilingPositionExec");
 }
 
+void LayoutEngine::group() {
+  if (!alignmentGroupingJobPositionExec(instance_))
+    throw answeredFalse("alignmentGroupingJobPositionExec");
+}
+
 std::vector<std::string> LayoutEngine::jobTexts() {
   int count = 0;
   if (!getAlignmentJobCount(instance_, &count)) throw answeredFalse("getAlignmentJobCount");

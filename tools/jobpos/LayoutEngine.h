@@ -48,6 +48,8 @@ class LayoutEngine {
   SheetRect arrange(double positionOffset);
   // Lays out the tiles of the first job added.
   void tile(const TilingSettings& tiling);
+  // Arranges the jobs as a group by the grouping kind given to init.
+  void group();
   // Every job's text as the library hands it back, in the order added.
   std::vector<std::string> jobTexts();
 

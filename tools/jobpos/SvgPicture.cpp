@@ -212,7 +212,12 @@ void drawRulers(std::ostream& out, double width, double length, const Metrics& m
 
 }  // namespace
 
-SvgPicture::SvgPicture(double width, double length) : width_(width), length_(length) {}
+SvgPicture::SvgPicture(double width, double length, const PictureOverlay* overlay)
+    : width_(width), length_(length), overlay_(overlay) {}
+
+std::string SvgPicture::number(double mm) { return num(mm); }
+
+std::string SvgPicture::escape(const std::string& text) { return escaped(text); }
 
 std::string SvgPicture::render(const SheetLayout& layout) const {
   double right = 0.0;
@@ -283,8 +288,11 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
            << oneDecimal(marginY) << " mm before the first unit along (marks, code strip)"
            << "</title></rect>\n";
 
+    const PictureOverlay::Frame frame{m.width, mediaEnd, roll, m.font, m.stroke};
+    if (overlay_) overlay_->underUnits(body, sheet, frame);
     drawRulers(body, m.width, mediaEnd, m);
     for (const auto& u : sheet.units()) drawUnit(body, u, m);
+    if (overlay_) overlay_->overUnits(body, sheet, frame);
 
     body << "<line class=\"used-length\" x1=\"0\" y1=\"" << num(used) << "\" x2=\""
          << num(m.width) << "\" y2=\"" << num(used) << "\" stroke=\"#cc0000\" stroke-width=\""
@@ -326,6 +334,9 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
              kLines[i % kColours] + "\"/>",
          ids[i] + " — " + std::to_string(n) + " units");
   }
+  const PictureOverlay::Frame shared{m.width, 0.0, roll, m.font, m.stroke};
+  if (overlay_)
+    for (const auto& l : overlay_->legend(shared)) item(l.first, l.second);
   item("<rect " + box + " fill=\"url(#allowance)\" stroke=\"#999999\"/>",
        "margin before the first unit: register marks, code strip");
   item("<rect " + box + " fill=\"#ffffff\" stroke=\"#555555\"/><line x1=\"0\" y1=\"0\" x2=\"" +
@@ -373,7 +384,7 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
       << "\" height=\"" << num(m.font * 0.4) << "\" fill=\"#000000\" fill-opacity=\"0.15\"/>"
       << "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"" << num(m.font * 0.4)
       << "\" stroke=\"#000000\" stroke-opacity=\"0.45\" stroke-width=\"" << num(m.font * 0.12)
-      << "\"/></pattern></defs>\n"
+      << "\"/></pattern>" << (overlay_ ? overlay_->defs(shared) : "") << "</defs>\n"
       << "<rect class=\"background\" x=\"0\" y=\"0\" width=\"" << num(totalWidth)
       << "\" height=\"" << num(totalHeight) << "\" fill=\"#e9ecef\"/>\n"
       << body.str() << "</svg>\n";

@@ -7,22 +7,31 @@
 // angle, and the used length as a dashed line. A tile is labelled with its
 // (column,row), and the overlap it carries over the next panel is hatched
 // (<rect class="overlap" data-side>) with a dashed line where that panel's
-// edge meets it. A legend follows.
+// edge meets it. A legend follows. A command may add its own marks
+// (PictureOverlay).
 #pragma once
 
 #include <string>
 
+#include "PictureOverlay.h"
 #include "SheetLayout.h"
 
 class SvgPicture {
  public:
   // width: the printable width in mm; length: the printable length in mm,
-  // 0 or less for an unlimited roll.
-  SvgPicture(double width, double length);
+  // 0 or less for an unlimited roll. overlay, when given, must outlive
+  // the picture.
+  SvgPicture(double width, double length, const PictureOverlay* overlay = nullptr);
 
   std::string render(const SheetLayout& layout) const;
+
+  // A length as the picture writes it (at most three decimals) and a text
+  // escaped for XML, for overlays.
+  static std::string number(double mm);
+  static std::string escape(const std::string& text);
 
  private:
   double width_;
   double length_;
+  const PictureOverlay* overlay_;
 };
