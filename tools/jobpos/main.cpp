@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArrangeCommand.h"
+#include "GroupCommand.h"
 #include "LogSink.h"
 #include "ReadCommand.h"
 #include "ShowCommand.h"
@@ -25,11 +26,15 @@ const char* const kUsage =
     "                   [--page-gap MM] [--after-feed] [--pair-first] [--pair-second]\n"
     "                   [--second-column-offset MM] [--pair-count N] [--row-width MM]\n"
     "                   --out DIR [--svg FILE] [--log LEVEL] JOB.ini\n"
+    "       jobpos group --kind 13..30 --width W --length L [--gap SCAN,FEED] [--center]\n"
+    "                    [--twin WIDTH1,WIDTH2] --out DIR [--svg FILE] [--log LEVEL]\n"
+    "                    JOB.ini...\n"
     "       jobpos show [--width W] --svg FILE JOB.ini...\n"
     "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
     "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
     "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30); tiling kinds 6,7,8;\n"
-    "jobpos tile --help explains the tiling options\n";
+    "grouping kinds 13-22; jobpos tile --help and jobpos group --help explain those\n"
+    "commands\n";
 
 bool asksForHelp(const std::vector<std::string>& args) {
   return args.size() == 2 && (args[1] == "--help" || args[1] == "-h");
@@ -54,10 +59,15 @@ int main(int argc, char** argv) {
     std::fputs(TileCommand::help(), stdout);
     return 0;
   }
+  if (args[0] == "group" && asksForHelp(args)) {
+    std::fputs(GroupCommand::help(), stdout);
+    return 0;
+  }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
     if (args[0] == "arrange") return ArrangeCommand::run(rest);
     if (args[0] == "tile") return TileCommand::run(rest);
+    if (args[0] == "group") return GroupCommand::run(rest);
     if (args[0] == "show") return ShowCommand::run(rest);
     if (args[0] == "read") return ReadCommand::run(rest);
     std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(), kUsage);

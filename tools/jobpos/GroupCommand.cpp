@@ -1,0 +1,145 @@
+#include "GroupCommand.h"
+
+#include <boost/filesystem.hpp>
+#include <cstdio>
+#include <set>
+
+#include "CommandLine.h"
+#include "GroupOverlay.h"
+#include "GroupSettings.h"
+#include "JobText.h"
+#include "LayoutEngine.h"
+#include "LogSink.h"
+#include "MediaOptions.h"
+#include "OutputFiles.h"
+#include "SheetLayout.h"
+#include "SvgPicture.h"
+#include "ToolError.h"
+
+namespace fs = boost::filesystem;
+
+namespace {
+
+const char* const kHelp =
+    "usage: jobpos group --kind K --width W --length L [--gap SCAN,FEED] [--center]\n"
+    "                    [--twin WIDTH1,WIDTH2] --out DIR [--svg FILE] [--log LEVEL]\n"
+    "                    JOB.ini...\n"
+    "Arranges the jobs as one group: the grouping primary (the job whose \"JobID\"\n"
+    "equals its \"GroupingPrimary\") lists the members, margins and group duplicates\n"
+    "in its Print section. Every job is written back into DIR under its file name.\n"
+    "  --kind K           13-16 one after the other along the feed, 17-22 packed\n"
+    "                     for the least media; 13,14,17,18 turn units to landscape,\n"
+    "                     19,20 take turns off, 15,16,21,22 keep them; odd kinds\n"
+    "                     order by member, then copy; even kinds by copy, then\n"
+    "                     member. 23-30 have no arranger in this build: the\n"
+    "                     library refuses them (status 1)\n"
+    "  --width, --length  the media in mm (--length -1: an unlimited roll)\n"
+    "  --gap SCAN,FEED    mm between units across and along (default 0,0)\n"
+    "  --center           centre each sheet across, leaving room for the\n"
+    "                     primary's groupingDuplicateCount copies of the group\n"
+    "  --twin W1,W2       kinds 17-22: rows on two rolls when W1 is above 0\n"
+    "  --svg FILE         also draw every sheet: each member in its colour, locked\n"
+    "                     units hatched, each unit's group duplicate (#copy) and the\n"
+    "                     group margins as shaded bands\n"
+    "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
+    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file.\n";
+
+ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
+
+MediaSettings mediaOf(const CommandLine& line) {
+  const MediaSettings media = MediaOptions::read(line);
+  if (media.kind < 13 || media.kind > 30)
+    throw usage("group takes the grouping kinds 13 to 30, not " + std::to_string(media.kind));
+  return media;
+}
+
+std::vector<JobText> jobsOf(const CommandLine& line, const fs::path& outDir) {
+  if (line.files().empty()) throw usage("group needs at least one job file");
+  std::vector<JobText> jobs;
+  std::set<std::string> names;
+  for (const auto& file : line.files()) {
+    jobs.push_back(JobText::fromFile(file));
+    const std::string name = fs::path(file).filename().string();
+    if (!names.insert(name).second)
+      throw usage("two job files are named " + name + "; their outputs would overwrite each " +
+                  "other in " + outDir.string());
+  }
+  return jobs;
+}
+
+// init, the jobs, the grouping: every job's text as the library returns it.
+std::vector<std::string> groupedTexts(const MediaSettings& media, const std::vector<JobText>& jobs,
+                                      const GroupSettings& group) {
+  LayoutEngine engine;
+  engine.init(media);
+  for (const auto& job : jobs) engine.addJob(job.text());
+  try {
+    engine.group();
+  } catch (const ToolError&) {
+    if (group.hasPrimary()) throw;
+    throw ToolError(ToolError::kLibraryFalse,
+                    "alignmentGroupingJobPositionExec answered false: no job is its own grouping "
+                    "primary (a Job \"GroupingPrimary\" equal to its \"JobID\")");
+  }
+  std::vector<std::string> texts = engine.jobTexts();
+  if (texts.size() != jobs.size())
+    throw ToolError(ToolError::kLibraryFalse,
+                    "the library handed back " + std::to_string(texts.size()) + " jobs for " +
+                        std::to_string(jobs.size()) + " job files");
+  return texts;
+}
+
+std::string listed(const std::vector<std::string>& ids) {
+  std::string text;
+  for (const auto& id : ids) text += (text.empty() ? "" : ", ") + id;
+  return text;
+}
+
+void printGroup(const GroupSettings& group, int kind) {
+  std::vector<std::string> locked;
+  for (const auto& m : group.members())
+    if (group.isLocked(m)) locked.push_back(m);
+  std::printf("group %s (kind %d): members %s; locked: %s; groupingDuplicateCount %d\n",
+              group.primaryId().c_str(), kind, listed(group.members()).c_str(),
+              locked.empty() ? "none" : listed(locked).c_str(), group.duplicateCount());
+}
+
+}  // namespace
+
+const char* GroupCommand::help() { return kHelp; }
+
+int GroupCommand::run(const std::vector<std::string>& args) {
+  const CommandLine line(args,
+                         {"--kind", "--width", "--length", "--gap", "--twin", "--out", "--svg",
+                          "--log"},
+                         {"--center"});
+  if (line.has("--log")) LogSink::install(line.text("--log"));
+  const MediaSettings media = mediaOf(line);
+  const fs::path outDir = line.text("--out");
+  const std::vector<JobText> jobs = jobsOf(line, outDir);
+  const GroupSettings group(jobs);
+  const std::vector<std::string> texts = groupedTexts(media, jobs, group);
+
+  OutputFiles outputs;
+  std::vector<JobText> grouped;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const fs::path target = outDir / fs::path(jobs[i].origin()).filename();
+    grouped.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
+    outputs.add(target, texts[i]);
+  }
+  const SheetLayout layout(grouped);
+  const GroupOverlay overlay(group);
+  if (line.has("--svg"))
+    outputs.add(line.text("--svg"),
+                SvgPicture(media.width, media.length, &overlay).render(layout));
+  outputs.commit();
+
+  for (const auto& warning : layout.warnings())
+    std::fprintf(stderr, "jobpos: warning: %s\n", warning.c_str());
+  printGroup(group, media.kind);
+  for (const auto& sheet : layout.sheets()) std::printf("%s\n", sheet.summary(media.width).c_str());
+  if (layout.sheets().empty()) std::printf("no arranged units in the returned jobs\n");
+  std::printf("%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
+  if (line.has("--svg")) std::printf("picture written to %s\n", line.text("--svg").c_str());
+  return 0;
+}
