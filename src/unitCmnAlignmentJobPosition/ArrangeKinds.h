@@ -18,6 +18,8 @@ struct ArrangeKind {
   using CompositeMaker = std::unique_ptr<AbCompositeArranger> (*)();
   using GroupingMaker = std::unique_ptr<AbGroupingArranger> (*)();
 
+  // A row gives the first six values; a grouping kind that runs adds its
+  // maker.
   ArrangeKind(int number_, const char* name_, ArrangeFamily family_, const char* policy_,
               CompositeMaker makeComposite_, const char* unavailable_,
               GroupingMaker makeGrouping_ = nullptr)

@@ -115,8 +115,9 @@ class CaseRun {
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
     for (const auto& text : c.texts) addJob(p_, text.c_str());
     before_ = texts();
+    double* r = rect_;
     answered_ = c.group ? alignmentGroupingJobPositionExec(p_)
-                        : alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
+                        : alignmentJobPositionExec(p_, &r[0], &r[1], &r[2], &r[3], 0);
     after_ = texts();
   }
   ~CaseRun() { disposeInstance(p_); }
