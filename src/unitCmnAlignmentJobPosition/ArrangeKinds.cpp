@@ -45,8 +45,10 @@ ArrangeKind grouping(int number, const char* name) {
           }};
 }
 
+using Sequential = GroupingSequentialArranger;
+using MinimumSize = GroupingMinimumSizeArranger;
 using Order = AbGroupingArranger::GroupOrder;
-using Turn = GroupingMinimumSizeArranger::RotationStep;
+using Turn = MinimumSize::RotationStep;
 constexpr const char* kGroupingSequential = "GroupingSequentialArranger";
 constexpr const char* kGroupingMinimumSize = "GroupingMinimumSizeArranger";
 
@@ -77,16 +79,16 @@ const ArrangeKind kKinds[] = {
     {11, "NoAutoRotationCompositeArranger", F::JobPosition, "MinimumSize",
      maker<NoAutoRotationCompositeArranger>(), nullptr, nullptr},
     {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove", nullptr, nullptr, kLater},
-    grouping<GroupingSequentialArranger, true, Order::Grouping>(13, kGroupingSequential),
-    grouping<GroupingSequentialArranger, true, Order::Duplicate>(14, kGroupingSequential),
-    grouping<GroupingSequentialArranger, false, Order::Grouping>(15, kGroupingSequential),
-    grouping<GroupingSequentialArranger, false, Order::Duplicate>(16, kGroupingSequential),
-    grouping<GroupingMinimumSizeArranger, Turn::Landscape, Order::Grouping>(17, kGroupingMinimumSize),
-    grouping<GroupingMinimumSizeArranger, Turn::Landscape, Order::Duplicate>(18, kGroupingMinimumSize),
-    grouping<GroupingMinimumSizeArranger, Turn::Upright, Order::Grouping>(19, kGroupingMinimumSize),
-    grouping<GroupingMinimumSizeArranger, Turn::Upright, Order::Duplicate>(20, kGroupingMinimumSize),
-    grouping<GroupingMinimumSizeArranger, Turn::AsBuilt, Order::Grouping>(21, kGroupingMinimumSize),
-    grouping<GroupingMinimumSizeArranger, Turn::AsBuilt, Order::Duplicate>(22, kGroupingMinimumSize),
+    grouping<Sequential, true, Order::Grouping>(13, kGroupingSequential),
+    grouping<Sequential, true, Order::Duplicate>(14, kGroupingSequential),
+    grouping<Sequential, false, Order::Grouping>(15, kGroupingSequential),
+    grouping<Sequential, false, Order::Duplicate>(16, kGroupingSequential),
+    grouping<MinimumSize, Turn::Landscape, Order::Grouping>(17, kGroupingMinimumSize),
+    grouping<MinimumSize, Turn::Landscape, Order::Duplicate>(18, kGroupingMinimumSize),
+    grouping<MinimumSize, Turn::Upright, Order::Grouping>(19, kGroupingMinimumSize),
+    grouping<MinimumSize, Turn::Upright, Order::Duplicate>(20, kGroupingMinimumSize),
+    grouping<MinimumSize, Turn::AsBuilt, Order::Grouping>(21, kGroupingMinimumSize),
+    grouping<MinimumSize, Turn::AsBuilt, Order::Duplicate>(22, kGroupingMinimumSize),
     {23, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
     {24, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
     {25, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, nullptr, kLater},

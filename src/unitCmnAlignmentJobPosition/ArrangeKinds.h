@@ -20,6 +20,8 @@ struct ArrangeKind {
   using TilingMaker = std::unique_ptr<AbTilingArranger> (*)();
   using GroupingMaker = std::unique_ptr<AbGroupingArranger> (*)();
 
+  // A row gives the first seven values; a grouping kind that runs adds its
+  // maker.
   ArrangeKind(int number_, const char* name_, ArrangeFamily family_, const char* policy_,
               CompositeMaker makeComposite_, TilingMaker makeTiling_, const char* unavailable_,
               GroupingMaker makeGrouping_ = nullptr)

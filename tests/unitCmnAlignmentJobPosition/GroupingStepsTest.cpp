@@ -1,9 +1,7 @@
 // The grouping steps that the end-to-end cases (tests/data/e2e/grouping_*)
-// cannot show whole: the group's printable area on an unlimited roll, the
-// locked corners with their repeats, and the two orders on ties.
+// cannot show whole: the group's printable area on an unlimited roll and
+// the locked corners with their repeats.
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "ArrangeTestJobs.h"
 #include "unitCmnAlignmentJobPosition/grouping/GroupingSequentialArranger.h"
@@ -23,14 +21,6 @@ specialityType::DimDouble groupArea(double width, double length, double margin) 
   info.arrangeMarginBottom = info.arrangeMarginRight = 2 * margin;
   return GroupingSequentialArranger(false, Order::Grouping)
       .editPrintableArea(data, RunJobs(data.jobs), &info);
-}
-
-ArrangeEntry entry(int group, int copy, int order) {
-  ArrangeEntry e;
-  e.GroupIdx = group;
-  e.CopyNum = copy;
-  e.OrderNum = order;
-  return e;
 }
 
 }  // namespace
@@ -61,27 +51,4 @@ TEST(LockedCorners, FourPerLockedEntryOfTheSheetWithoutGapsRepeatsKept) {
     EXPECT_EQ(points[i].y, expected[i].second) << i;
   }
   EXPECT_TRUE(AbGroupingArranger::lockedCandidatePoints({a, b}, 3).empty());
-}
-
-TEST(GroupOrders, ByGroupOrCopyFirstThenOrderNumTiesKeepTheirPlace) {
-  // (group, copy, order); the last two tie on every key.
-  const std::vector<ArrangeEntry> in{entry(1, 1, 3), entry(0, 2, 2), entry(1, 2, 1),
-                                     entry(0, 1, 4), entry(0, 1, 5), entry(0, 1, 5)};
-  auto keys = [](const std::vector<ArrangeEntry>& entries) {
-    std::vector<std::tuple<int, int, int>> out;
-    for (const auto& e : entries) out.emplace_back(e.GroupIdx, e.CopyNum, e.OrderNum);
-    return out;
-  };
-  using K = std::vector<std::tuple<int, int, int>>;
-  EXPECT_EQ(keys(AbGroupingArranger::ordered(in, Order::Grouping)),
-            (K{{0, 1, 4}, {0, 1, 5}, {0, 1, 5}, {0, 2, 2}, {1, 1, 3}, {1, 2, 1}}));
-  EXPECT_EQ(keys(AbGroupingArranger::ordered(in, Order::Duplicate)),
-            (K{{0, 1, 4}, {0, 1, 5}, {0, 1, 5}, {1, 1, 3}, {0, 2, 2}, {1, 2, 1}}));
-  // Ties keep their input order: tell the two (0, 1, 5) apart by X.
-  auto tied = in;
-  tied[4].X = 1;
-  tied[5].X = 2;
-  const auto out = AbGroupingArranger::ordered(tied, Order::Duplicate);
-  EXPECT_EQ(out[1].X, 1.0);
-  EXPECT_EQ(out[2].X, 2.0);
 }
