@@ -13,7 +13,7 @@ bool isTrue(const JobText& job, const char* section, const char* key) {
 const JobText* primaryOf(const std::vector<JobText>& jobs) {
   for (const auto& job : jobs) {
     const auto id = job.value("Job", "JobID");
-    if (id && job.value("Job", "GroupingPrimary") == id) return &job;
+    if (id && !id->empty() && job.value("Job", "GroupingPrimary") == id) return &job;
   }
   return nullptr;
 }

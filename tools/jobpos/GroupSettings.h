@@ -1,7 +1,7 @@
 // The group a set of job texts describes, read the way the grouping
 // execution reads it:
-//  - the grouping primary: the first job whose "JobID" equals its "Job"
-//    "GroupingPrimary";
+//  - the grouping primary: the first job whose "JobID" is not empty and
+//    equals its "Job" "GroupingPrimary";
 //  - the members: the primary's "Print" "groupingMember" in list order,
 //    keeping only names of loaded main jobs (a "JobID" equal to its
 //    "Primary"), each once;
