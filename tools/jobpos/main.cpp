@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArrangeCommand.h"
+#include "JigCommand.h"
 #include "LogSink.h"
 #include "ReadCommand.h"
 #include "ShowCommand.h"
@@ -22,6 +23,8 @@ const char* const kUsage =
     "                      JOB.ini...\n"
     "       jobpos show [--width W] --svg FILE JOB.ini...\n"
     "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
+    "       jobpos jig --jig FILE.xml --target ID [--vdp ID=FILE.xml ...] --out DIR\n"
+    "                  [--svg FILE] [--log LEVEL] JOB.ini...\n"
     "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
     "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30)\n";
 
@@ -45,6 +48,7 @@ int main(int argc, char** argv) {
     if (args[0] == "arrange") return ArrangeCommand::run(rest);
     if (args[0] == "show") return ShowCommand::run(rest);
     if (args[0] == "read") return ReadCommand::run(rest);
+    if (args[0] == "jig") return JigCommand::run(rest);
     std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(), kUsage);
     return ToolError::kUsage;
   } catch (const ToolError& e) {
