@@ -40,11 +40,9 @@ JigFile JigFile::fromFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream content;
   if (!in || !(content << in.rdbuf())) throw ToolError(ToolError::kUsage, path + ": cannot be read");
-  JigFile jig;
-  jig.text_ = content.str();
   pt::ptree root;
   try {
-    std::istringstream xml(jig.text_);
+    std::istringstream xml(content.str());
     pt::read_xml(xml, root);
   } catch (const pt::xml_parser_error& e) {
     throw ToolError(ToolError::kUsage, path + " is not a jig file: " + e.message() + " (line " +
@@ -52,40 +50,50 @@ JigFile JigFile::fromFile(const std::string& path) {
   }
   const auto tree = root.get_child_optional("Jig");
   if (!tree) throw ToolError(ToolError::kUsage, path + " is not a jig file: no <Jig> element");
-  const pt::ptree& j = *tree;
-  jig.name_ = j.get<std::string>("FileName", "");
-  jig.tableWidth_ = number(j, "WholeSizeW");
-  jig.tableHeight_ = number(j, "WholeSizeH");
-  jig.plateWidth_ = number(j, "JigSizeW");
-  jig.plateHeight_ = number(j, "JigSizeH");
-  jig.originX_ = number(j, "JigOriginW");
-  jig.originY_ = number(j, "JigOriginH");
-  jig.deskew_ = number(j, "JigDeskew");
-  jig.policy_ = static_cast<int>(number(j, "PositioningPolicy"));
-  jig.top_ = number(j, "InvalidPrintArea.Top");
-  jig.bottom_ = number(j, "InvalidPrintArea.Bottom");
-  jig.left_ = number(j, "InvalidPrintArea.Left");
-  jig.right_ = number(j, "InvalidPrintArea.Right");
-  const double x = jig.originX_ + number(j, "FirstOriginW");
-  const double y = jig.originY_ + number(j, "FirstOriginH");
-  const double w = number(j, "BasePictureSizeW"), h = number(j, "BasePictureSizeH");
-  if (const auto pictures = j.get_child_optional("PictureRectangles")) {
-    for (const auto& child : *pictures) {
-      if (child.first != "PictureRectangle") continue;
-      JigPocket p;
-      p.no = child.second.get<std::string>("No", "");
-      p.x0 = number(child.second, "OffsetW") + x;
-      p.y0 = number(child.second, "OffsetH") + y;
-      p.x1 = p.x0 + w;
-      p.y1 = p.y0 + h;
-      p.used = boost::algorithm::iequals(
-          boost::algorithm::trim_copy(child.second.get<std::string>("Use", "")), "true");
-      jig.pockets_.push_back(p);
-    }
-  }
-  std::stable_sort(jig.pockets_.begin(), jig.pockets_.end(),
-                   [](const JigPocket& a, const JigPocket& b) { return sortKey(a.no) < sortKey(b.no); });
+  JigFile jig;
+  jig.text_ = content.str();
+  jig.readValues(*tree);
+  jig.readPockets(*tree);
   return jig;
+}
+
+void JigFile::readValues(const pt::ptree& j) {
+  name_ = j.get<std::string>("FileName", "");
+  tableWidth_ = number(j, "WholeSizeW");
+  tableHeight_ = number(j, "WholeSizeH");
+  plateWidth_ = number(j, "JigSizeW");
+  plateHeight_ = number(j, "JigSizeH");
+  originX_ = number(j, "JigOriginW");
+  originY_ = number(j, "JigOriginH");
+  deskew_ = number(j, "JigDeskew");
+  policy_ = static_cast<int>(number(j, "PositioningPolicy"));
+  top_ = number(j, "InvalidPrintArea.Top");
+  bottom_ = number(j, "InvalidPrintArea.Bottom");
+  left_ = number(j, "InvalidPrintArea.Left");
+  right_ = number(j, "InvalidPrintArea.Right");
+}
+
+void JigFile::readPockets(const pt::ptree& j) {
+  const double x = originX_ + number(j, "FirstOriginW");
+  const double y = originY_ + number(j, "FirstOriginH");
+  const double w = number(j, "BasePictureSizeW"), h = number(j, "BasePictureSizeH");
+  const auto pictures = j.get_child_optional("PictureRectangles");
+  if (!pictures) return;
+  for (const auto& child : *pictures) {
+    if (child.first != "PictureRectangle") continue;
+    JigPocket p;
+    p.no = child.second.get<std::string>("No", "");
+    p.x0 = number(child.second, "OffsetW") + x;
+    p.y0 = number(child.second, "OffsetH") + y;
+    p.x1 = p.x0 + w;
+    p.y1 = p.y0 + h;
+    p.used = boost::algorithm::iequals(
+        boost::algorithm::trim_copy(child.second.get<std::string>("Use", "")), "true");
+    pockets_.push_back(p);
+  }
+  std::stable_sort(pockets_.begin(), pockets_.end(), [](const JigPocket& a, const JigPocket& b) {
+    return sortKey(a.no) < sortKey(b.no);
+  });
 }
 
 JigPocket JigFile::usableRoom(const JigPocket& p) const {

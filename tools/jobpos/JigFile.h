@@ -4,6 +4,7 @@
 // jig can be used is the library's to say.
 #pragma once
 
+#include <boost/property_tree/ptree_fwd.hpp>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ class JigFile {
   std::vector<JigPocket> usedPockets() const;
 
  private:
+  void readValues(const boost::property_tree::ptree& jig);
+  // The picture rectangles as pockets, sorted by "No": the number after
+  // the separator (down) first, then the one before it (across).
+  void readPockets(const boost::property_tree::ptree& jig);
+
   std::string text_, name_;
   double tableWidth_ = 0, tableHeight_ = 0, plateWidth_ = 0, plateHeight_ = 0;
   double originX_ = 0, originY_ = 0, deskew_ = 0;
