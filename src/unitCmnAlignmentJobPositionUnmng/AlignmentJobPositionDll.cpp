@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "unitCmnAlignmentJobPosition/jig/JigArrenger.h"
 #include "unitCmnExceptions/ExportedCall.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 
@@ -10,9 +11,8 @@ namespace {
 constexpr auto kEntry = ExportedCall::Entry::kRecord;
 constexpr auto kNoEntry = ExportedCall::Entry::kNone;
 
-// The executions that are not arrangement kinds (the stand-alone XY slitter
-// and the jig) and are not part of this build answer false with this reason
-// in the log.
+// The stand-alone XY slitter execution is not part of this build: it
+// answers false with this reason in the log.
 [[noreturn]] void notAvailable(const SourceSite& site) {
   unitCmnGuard::raise(site, std::string(site.function) + ": not available in this build");
 }
@@ -144,9 +144,19 @@ void AlignmentJobPositionDll::clearVariableDataPrintingParam() {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] { variableDataParams.clear(); });
 }
 
-bool AlignmentJobPositionDll::alignmentJigPositionExec(const char*, const char*) {
-  return ExportedCall::run(UNITCMN_SITE, kEntry, false,
-                           [&]() -> bool { notAvailable(UNITCMN_SITE); });
+bool AlignmentJobPositionDll::alignmentJigPositionExec(const char* jigXmlText, const char* text) {
+  return ExportedCall::run(UNITCMN_SITE, kEntry, false, [&] {
+    if (jigXmlText == nullptr || text == nullptr)
+      unitCmnGuard::raise(UNITCMN_SITE, "the jig run needs the jig text and the target job");
+    JigArrengerJobInfos infos;
+    // A jig that does not read completely would place images by defaults.
+    if (!infos.jig.readParamData(jigXmlText))
+      unitCmnGuard::raise(UNITCMN_SITE, "the jig text could not be read");
+    infos.targetJobId = text;
+    infos.jobs = compositeData(0.0).jobs;
+    infos.variableDataParams = variableDataParams;
+    return JigArrenger().arrange(infos);
+  });
 }
 
 void AlignmentJobPositionDll::InitOptiScoutCutConditionParam(const char* xmlText) {

@@ -20,6 +20,13 @@
 //   end
 //       a job text, each line without its two leading blanks; "A" names the
 //       job below. Jobs are added in the order of the file.
+//   jig P jig_2x2.xml PositioningPolicy=16 InvalidPrintArea.Left=3
+//       the execution is alignmentJigPositionExec for target job P, with the
+//       text of tests/data/jig/jig_2x2.xml, each named element (path joined
+//       by ".") holding the value given
+//   vdp B vdp_names.xml rows=0,3..5,7:unused
+//       variable data under key B: tests/data/jig/vdp_names.xml with one row
+//       setting per row number listed, used unless marked ":unused"
 //   expect result 0 0 210 110
 //       the execution answers true with this rectangle (x y width height, mm)
 //   expect ok
@@ -48,6 +55,7 @@
 
 #include "support/LogCapture.h"
 #include "support/TestFiles.h"
+#include "support/XmlTexts.h"
 #include "unitCmnAlignmentJobPosition.h"
 
 namespace {
@@ -79,6 +87,22 @@ Sections sectionsOf(const std::string& text) {
   return sections;
 }
 
+// The row settings of "rows=LIST" (see above).
+std::string rowSettings(const std::string& list) {
+  std::string xml;
+  std::istringstream items(list);
+  for (std::string item; std::getline(items, item, ',');) {
+    const bool used = item.find(":unused") == std::string::npos;
+    const size_t dots = item.find("..");
+    const int first = std::stoi(item);
+    const int last = dots == std::string::npos ? first : std::stoi(item.substr(dots + 2));
+    for (int row = first; row <= last; ++row)
+      xml += "<RowSettingInfo><Use>" + std::string(used ? "true" : "false") +
+             "</Use><RowNumber>" + std::to_string(row) + "</RowNumber></RowSettingInfo>";
+  }
+  return xml;
+}
+
 struct Case {
   explicit Case(const std::string& path) {
     std::istringstream in(readText(path));
@@ -98,6 +122,16 @@ struct Case {
         tile.assign(w.begin() + 1, w.end());
       } else if (w == Words{"group"}) {
         group = true;
+      } else if (w[0] == "jig" && w.size() >= 3) {
+        jigTarget = w[1];
+        jigText = dataText("jig/" + w[2]);
+        for (size_t i = 3; i < w.size(); ++i)
+          jigText = withElement(jigText, w[i].substr(0, w[i].find('=')),
+                                w[i].substr(w[i].find('=') + 1));
+      } else if (w[0] == "vdp" && w.size() >= 3) {
+        const std::string rows = w.size() > 3 ? w[3].substr(w[3].find('=') + 1) : "";
+        vdps.emplace_back(w[1], withElement(dataText("jig/" + w[2]), "RowSettingInfos",
+                                            rowSettings(rows)));
       } else if (w[0] == "job" && w.size() == 2) {
         names.push_back(w[1]);
         texts.emplace_back();
@@ -117,6 +151,8 @@ struct Case {
   Words tile;          // the tiling arguments; empty: a job-position run
   bool group = false;
   Words names, texts;  // of the jobs, in the order added
+  std::string jigTarget, jigText;  // a jig run when jigTarget is set
+  std::vector<std::pair<std::string, std::string>> vdps;  // key, text
   std::vector<Words> expects;
 };
 
@@ -128,11 +164,16 @@ class CaseRun {
          c.init.at("center") == "true", c.number("width"), c.number("length"),
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
     for (const auto& text : c.texts) addJob(p_, text.c_str());
+    for (const auto& vdp : c.vdps)
+      addVariableDataPrintingParam(p_, vdp.first.c_str(), vdp.second.c_str());
     before_ = texts();
     if (!c.tile.empty()) answered_ = tiling(c.tile);
     else if (c.group) answered_ = alignmentGroupingJobPositionExec(p_);
+    else if (!c.jigTarget.empty())
+      answered_ = alignmentJigPositionExec(p_, c.jigText.c_str(), c.jigTarget.c_str());
     else answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
     after_ = texts();
+    for (const std::string& text : after_) sections_.push_back(sectionsOf(text));
   }
   ~CaseRun() { disposeInstance(p_); }
 
@@ -184,7 +225,7 @@ class CaseRun {
   void checkSection(const std::string& job, const std::string& name, const Words& keys) const {
     const auto k = std::find(c_.names.begin(), c_.names.end(), job) - c_.names.begin();
     ASSERT_LT(static_cast<size_t>(k), c_.names.size()) << "no job " << job;
-    const Sections s = sectionsOf(after_[static_cast<size_t>(k)]);
+    const Sections& s = sections_[static_cast<size_t>(k)];
     if (keys == Words{"absent"}) {
       EXPECT_EQ(s.count(name), 0u) << job << " " << name;
       return;
@@ -209,6 +250,7 @@ class CaseRun {
   void* p_;
   LogCapture log_;
   Words before_, after_;
+  std::vector<Sections> sections_;  // of after_, read once
   bool answered_ = false;
   double rect_[4] = {-1, -1, -1, -1};
 };

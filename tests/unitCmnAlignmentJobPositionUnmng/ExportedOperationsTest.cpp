@@ -68,7 +68,16 @@ TEST(InstanceLifecycle, OperationsOfLaterBuildsAnswerFalseWithAReason) {
   LogCapture log;
   void* p = CreateInstance();
   EXPECT_FALSE(alignmentXYSlitterPositionExec(p, false, 0, 0, 0, 0, 0));
-  EXPECT_FALSE(alignmentJigPositionExec(p, "<Jig/>", ""));
   EXPECT_TRUE(log.contains(13, "not available in this build"));
+  disposeInstance(p);
+}
+
+TEST(InstanceLifecycle, JigRunWithoutItsTextsAnswersFalseWithAReason) {
+  LogCapture log;
+  void* p = CreateInstance();
+  EXPECT_FALSE(alignmentJigPositionExec(p, nullptr, "P"));
+  EXPECT_FALSE(alignmentJigPositionExec(p, "<Jig><IsDefault>true</IsDefault></Jig>", nullptr));
+  EXPECT_EQ(log.records(13).size(), 2u);
+  EXPECT_TRUE(log.contains(13, "the jig run needs the jig text and the target job"));
   disposeInstance(p);
 }

@@ -14,7 +14,8 @@ ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage
 
 CommandLine::CommandLine(const std::vector<std::string>& args,
                          const std::set<std::string>& valueOptions,
-                         const std::set<std::string>& flagOptions) {
+                         const std::set<std::string>& flagOptions,
+                         const std::set<std::string>& listOptions) {
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -31,7 +32,7 @@ CommandLine::CommandLine(const std::vector<std::string>& args,
     if (flagOptions.count(name)) {
       if (equals != std::string::npos) throw usage(name + " takes no value");
       if (!flags_.insert(name).second) throw usage(name + " is given twice");
-    } else if (valueOptions.count(name)) {
+    } else if (valueOptions.count(name) || listOptions.count(name)) {
       std::string value;
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
@@ -40,7 +41,8 @@ CommandLine::CommandLine(const std::vector<std::string>& args,
       } else {
         throw usage(name + " needs a value");
       }
-      if (!values_.emplace(name, value).second) throw usage(name + " is given twice");
+      if (listOptions.count(name)) lists_[name].push_back(value);
+      else if (!values_.emplace(name, value).second) throw usage(name + " is given twice");
     } else {
       throw usage("unknown option " + name);
     }
@@ -49,6 +51,11 @@ CommandLine::CommandLine(const std::vector<std::string>& args,
 
 bool CommandLine::has(const std::string& name) const {
   return values_.count(name) != 0 || flags_.count(name) != 0;
+}
+
+std::vector<std::string> CommandLine::all(const std::string& name) const {
+  const auto found = lists_.find(name);
+  return found == lists_.end() ? std::vector<std::string>() : found->second;
 }
 
 std::string CommandLine::text(const std::string& name) const {

@@ -1,7 +1,8 @@
 // The options and file arguments after the subcommand. Options take the
-// forms "--name VALUE" and "--name=VALUE"; "--" ends the options. Every
-// problem (unknown or repeated option, missing value, a value that is not
-// a number) throws ToolError with status 2 and names the option.
+// forms "--name VALUE" and "--name=VALUE"; "--" ends the options. A list
+// option may be given any number of times. Every problem (unknown or
+// repeated option, missing value, a value that is not a number) throws
+// ToolError with status 2 and names the option.
 #pragma once
 
 #include <map>
@@ -13,7 +14,8 @@
 class CommandLine {
  public:
   CommandLine(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
-              const std::set<std::string>& flagOptions);
+              const std::set<std::string>& flagOptions,
+              const std::set<std::string>& listOptions = {});
 
   bool has(const std::string& name) const;
   // The value of a value option; throws when the option was not given.
@@ -23,6 +25,8 @@ class CommandLine {
   int integer(const std::string& name) const;
   // "A,B" as two numbers.
   std::pair<double, double> pair(const std::string& name, std::pair<double, double> fallback) const;
+  // Every value of a list option, in the order given.
+  std::vector<std::string> all(const std::string& name) const;
   const std::vector<std::string>& files() const { return files_; }
 
   // Strict conversions: the whole text must be a finite number.
@@ -32,5 +36,6 @@ class CommandLine {
  private:
   std::map<std::string, std::string> values_;
   std::set<std::string> flags_;
+  std::map<std::string, std::vector<std::string>> lists_;
   std::vector<std::string> files_;
 };

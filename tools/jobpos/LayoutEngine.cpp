@@ -54,6 +54,15 @@ void LayoutEngine::group() {
     throw answeredFalse("alignmentGroupingJobPositionExec");
 }
 
+void LayoutEngine::addVariableData(const std::string& key, const std::string& xmlText) {
+  addVariableDataPrintingParam(instance_, key.c_str(), xmlText.c_str());
+}
+
+void LayoutEngine::arrangeJig(const std::string& jigXmlText, const std::string& targetJobId) {
+  if (!alignmentJigPositionExec(instance_, jigXmlText.c_str(), targetJobId.c_str()))
+    throw answeredFalse("alignmentJigPositionExec");
+}
+
 std::vector<std::string> LayoutEngine::jobTexts() {
   int count = 0;
   if (!getAlignmentJobCount(instance_, &count)) throw answeredFalse("getAlignmentJobCount");

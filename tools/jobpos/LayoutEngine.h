@@ -50,6 +50,10 @@ class LayoutEngine {
   void tile(const TilingSettings& tiling);
   // Arranges the jobs as a group by the grouping kind given to init.
   void group();
+  // Variable data under key (a member's JobID), for the jig run.
+  void addVariableData(const std::string& key, const std::string& xmlText);
+  // The jig run for the target job; throws ToolError(1) when it answers false.
+  void arrangeJig(const std::string& jigXmlText, const std::string& targetJobId);
   // Every job's text as the library hands it back, in the order added.
   std::vector<std::string> jobTexts();
 

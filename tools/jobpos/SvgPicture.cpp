@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "SvgText.h"
+
 namespace {
 
 // Fill and outline per job, cycled.
@@ -14,38 +16,9 @@ const char* const kLines[] = {"#3182bd", "#e6550d", "#31a354", "#756bb1",
                               "#de2d26", "#238b45", "#d94801", "#54278f"};
 const size_t kColours = sizeof kFills / sizeof kFills[0];
 
-// A length for the SVG: three decimals at most, no trailing zeros.
-std::string num(double v) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.3f", v);
-  std::string s = text;
-  s.erase(s.find_last_not_of('0') + 1);
-  if (!s.empty() && s.back() == '.') s.pop_back();
-  return s == "-0" ? "0" : s;
-}
-
-std::string oneDecimal(double v) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.1f", v);
-  return text;
-}
-
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default:
-        // Control characters are not allowed in XML 1.0.
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') out += c;
-    }
-  }
-  return out;
-}
+const auto num = SvgText::num;
+const auto oneDecimal = SvgText::oneDecimal;
+const auto escaped = SvgText::escaped;
 
 bool isTile(const PlacedUnit& u) { return u.tileScan > 0 && u.tileFeed > 0; }
 

@@ -9,6 +9,7 @@
 
 #include "ArrangeCommand.h"
 #include "GroupCommand.h"
+#include "JigCommand.h"
 #include "LogSink.h"
 #include "ReadCommand.h"
 #include "ShowCommand.h"
@@ -31,6 +32,8 @@ const char* const kUsage =
     "                    JOB.ini...\n"
     "       jobpos show [--width W] --svg FILE JOB.ini...\n"
     "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
+    "       jobpos jig --jig FILE.xml --target ID [--vdp ID=FILE.xml ...] --out DIR\n"
+    "                  [--svg FILE] [--log LEVEL] JOB.ini...\n"
     "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
     "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30); tiling kinds 6,7,8;\n"
     "grouping kinds 13-22; jobpos tile --help and jobpos group --help explain those\n"
@@ -70,6 +73,7 @@ int main(int argc, char** argv) {
     if (args[0] == "group") return GroupCommand::run(rest);
     if (args[0] == "show") return ShowCommand::run(rest);
     if (args[0] == "read") return ReadCommand::run(rest);
+    if (args[0] == "jig") return JigCommand::run(rest);
     std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(), kUsage);
     return ToolError::kUsage;
   } catch (const ToolError& e) {

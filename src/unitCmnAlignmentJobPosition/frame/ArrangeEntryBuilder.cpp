@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
+#include "unitCmnAlignmentJobPosition/frame/PrintedPages.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobSizeCalc/JobLabel.h"
 #include "unitCmnJobSizeCalc/TileSizeCalc.h"
@@ -12,24 +12,6 @@ namespace {
 
 constexpr double kDegreesToRadians = 0.017453292519943295;
 constexpr double kPointsToMm = 25.4 / 72.0;
-
-// The pages of "targetPrintPages" that the job has (1 to "pages"), each
-// once, in list order. As long as the list, so bounded by the job text.
-std::vector<int> listedPages(const CompositeSection& c) {
-  std::vector<int> pages;
-  std::set<int> seen;
-  for (int p : c.targetPrintPages)
-    if (p >= 1 && p <= std::max(1, c.pages) && seen.insert(p).second) pages.push_back(p);
-  return pages;
-}
-
-// The pages a job prints: the listed ones, else 1 to "pages".
-std::vector<int> printedPages(const CompositeSection& c) {
-  std::vector<int> pages = listedPages(c);
-  if (!pages.empty()) return pages;
-  for (int p = 1; p <= std::max(1, c.pages); ++p) pages.push_back(p);
-  return pages;
-}
 
 // The tiles a tiled job prints: "tilePrintTile", else the whole grid.
 std::vector<IntPair> printedTiles(const CompositeSection& c) {
@@ -52,9 +34,7 @@ long long ArrangeEntryBuilder::generatedCount(const CompositeSection& c) {
     return c.tilePrintTile.empty()
                ? static_cast<long long>(std::max(0, c.tileScanDivision)) * std::max(0, c.tileFeedDivision)
                : static_cast<long long>(c.tilePrintTile.size());
-  const long long listed = static_cast<long long>(listedPages(c).size());
-  const long long pages = listed > 0 ? listed : std::max(1, c.pages);
-  return pages * std::max(1, c.duplicateCount);
+  return PrintedPages::count(c) * std::max(1, c.duplicateCount);
 }
 
 std::vector<ArrangeEntryBuilder::Unit> ArrangeEntryBuilder::generatedUnits(const RunJob& job) {
@@ -64,7 +44,7 @@ std::vector<ArrangeEntryBuilder::Unit> ArrangeEntryBuilder::generatedUnits(const
     for (const IntPair& tile : printedTiles(c)) units.push_back({"", 1, 1, 1, tile[0], tile[1]});
   } else {
     const int perRow = std::max(1, c.duplicateScanCount);
-    for (int page : printedPages(c))
+    for (int page : PrintedPages::of(c))
       for (int copy = 1; copy <= std::max(1, c.duplicateCount); ++copy)
         units.push_back({"", page, (copy - 1) / perRow + 1, copy, 0, 0});
   }

@@ -1,0 +1,45 @@
+#include "unitCmnAlignmentJobPosition/jig/JigUnits.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "unitCmnAlignmentJobPosition/frame/PrintedPages.h"
+#include "unitCmnExceptions/unitCmnGuard.h"
+#include "unitCmnJobParam/JobParam.h"
+
+std::vector<int> JigUnits::records(const VariableDataPrintingParam& data) {
+  std::vector<int> rows;
+  for (const RowSettingInfo& row : data.rowSettingInfos)
+    if (row.use && row.rowNumber >= 0) rows.push_back(row.rowNumber);
+  std::stable_sort(rows.begin(), rows.end());
+  return rows;
+}
+
+std::vector<JigUnit> JigUnits::of(const std::vector<JigMember>& members) {
+  std::vector<std::vector<int>> rows;
+  long long total = 0;
+  for (const JigMember& m : members) {
+    rows.push_back(records(*m.variableData));
+    total += static_cast<long long>(rows.back().size()) * PrintedPages::count(m.composite);
+    if (total > kMaxUnits)
+      unitCmnGuard::raise(UNITCMN_SITE, "the members make more than " +
+                                            std::to_string(kMaxUnits) +
+                                            " images to place (member " + m.id + " reaches " +
+                                            std::to_string(total) + ")");
+  }
+  std::vector<JigUnit> units;
+  std::map<std::tuple<std::string, int, int>, int> copies;
+  for (std::size_t k = 0; k < members.size(); ++k) {
+    if (rows[k].empty()) continue;  // its page count may be absurd
+    const std::vector<int> pages = PrintedPages::of(members[k].composite);
+    for (int row : rows[k]) {
+      for (int page : pages) {
+        const int copy = ++copies[std::make_tuple(members[k].id, page, row)];
+        units.push_back({k, JobParam::binaryUnitSectionName(members[k].id, page, 0, 0, copy, row),
+                         page, row, copy});
+      }
+    }
+  }
+  return units;
+}
