@@ -3,7 +3,6 @@
 #include <boost/filesystem.hpp>
 #include <cstdio>
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "CommandLine.h"
@@ -62,14 +61,7 @@ int ArrangeCommand::run(const std::vector<std::string>& args) {
   if (line.files().empty()) throw usage("arrange needs at least one job file");
 
   // Everything is read and checked before the library sees anything.
-  std::vector<JobText> jobs;
-  std::set<std::string> names;
-  for (const auto& file : line.files()) {
-    jobs.push_back(JobText::fromFile(file));
-    if (!names.insert(fs::path(file).filename().string()).second)
-      throw usage("two job files are named " + fs::path(file).filename().string() +
-                  "; their outputs would overwrite each other in " + outDir.string());
-  }
+  const std::vector<JobText> jobs = JobText::fromFiles(line.files(), outDir.string());
   const std::string device =
       line.has("--device") ? parameterText("--device", line.text("--device")) : "";
   const std::string optiScout =

@@ -2,7 +2,6 @@
 
 #include <boost/filesystem.hpp>
 #include <cstdio>
-#include <set>
 
 #include "CommandLine.h"
 #include "GroupOverlay.h"
@@ -55,16 +54,7 @@ MediaSettings mediaOf(const CommandLine& line) {
 
 std::vector<JobText> jobsOf(const CommandLine& line, const fs::path& outDir) {
   if (line.files().empty()) throw usage("group needs at least one job file");
-  std::vector<JobText> jobs;
-  std::set<std::string> names;
-  for (const auto& file : line.files()) {
-    jobs.push_back(JobText::fromFile(file));
-    const std::string name = fs::path(file).filename().string();
-    if (!names.insert(name).second)
-      throw usage("two job files are named " + name + "; their outputs would overwrite each " +
-                  "other in " + outDir.string());
-  }
-  return jobs;
+  return JobText::fromFiles(line.files(), outDir.string());
 }
 
 // init, the jobs, the grouping: every job's text as the library returns it.

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "CommandLine.h"
@@ -63,14 +62,7 @@ int JigCommand::run(const std::vector<std::string>& args) {
   const fs::path outDir = line.text("--out");
   const auto data = variableData(line.all("--vdp"));
   if (line.files().empty()) throw usage("jig needs at least one job file");
-  std::vector<JobText> jobs;
-  std::set<std::string> names;
-  for (const auto& file : line.files()) {
-    jobs.push_back(JobText::fromFile(file));
-    if (!names.insert(fs::path(file).filename().string()).second)
-      throw usage("two job files are named " + fs::path(file).filename().string() +
-                  "; their outputs would overwrite each other in " + outDir.string());
-  }
+  const std::vector<JobText> jobs = JobText::fromFiles(line.files(), outDir.string());
 
   LayoutEngine engine;
   for (const auto& job : jobs) engine.addJob(job.text());

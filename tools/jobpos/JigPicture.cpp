@@ -8,11 +8,6 @@
 
 namespace {
 
-const char* const kFills[] = {"#9ecae1", "#fdae6b", "#a1d99b", "#dadaeb",
-                              "#fc9272", "#c7e9c0", "#fdd0a2", "#bcbddc"};
-const char* const kLines[] = {"#3182bd", "#e6550d", "#31a354", "#756bb1",
-                              "#de2d26", "#238b45", "#d94801", "#54278f"};
-const size_t kColours = sizeof kFills / sizeof kFills[0];
 const char* const kWarning = "#cc0000";
 
 const auto num = SvgText::num;
@@ -59,13 +54,13 @@ void JigPicture::drawPocketNumbers(std::ostream& out, const Metrics& m) const {
 }
 
 void JigPicture::drawImage(std::ostream& out, const JigImage& i, const Metrics& m) const {
-  const size_t colour = static_cast<size_t>(i.jobIndex) % kColours;
+  const size_t colour = static_cast<size_t>(i.jobIndex);
   const bool outside = i.outside > 0.0;
   out << "<rect class=\"image" << (outside ? " outside" : "") << "\" data-job=\""
       << escaped(i.job) << "\" data-row=\"" << i.row << "\" data-page=\"" << i.page
       << "\" data-copy=\"" << i.copy << "\" " << box(i.x, i.y, i.width, i.height) << " fill=\""
-      << kFills[colour] << "\" fill-opacity=\"0.85\" stroke=\""
-      << (outside ? kWarning : kLines[colour]) << "\" stroke-width=\""
+      << SvgText::fill(colour) << "\" fill-opacity=\"0.85\" stroke=\""
+      << (outside ? kWarning : SvgText::line(colour)) << "\" stroke-width=\""
       << num(m.stroke * (outside ? 3 : 1.5)) << "\"><title>"
       << escaped(i.job + " row " + std::to_string(i.row) + " page " + std::to_string(i.page) +
                  " in pocket " + i.pocket.no + "; " + i.section)
@@ -133,8 +128,8 @@ double JigPicture::drawLegend(std::ostream& out, double top, const Metrics& m) c
   };
   const std::string square = box(0, 0, m.font, m.font);
   for (const auto& entry : images)
-    item("<rect " + square + " fill=\"" + kFills[static_cast<size_t>(entry.first) % kColours] +
-             "\" stroke=\"" + kLines[static_cast<size_t>(entry.first) % kColours] + "\"/>",
+    item("<rect " + square + " fill=\"" + SvgText::fill(static_cast<size_t>(entry.first)) +
+             "\" stroke=\"" + SvgText::line(static_cast<size_t>(entry.first)) + "\"/>",
          layout_.jobIds()[static_cast<size_t>(entry.first)] + " — " +
              std::to_string(entry.second) + " images");
   item("<rect " + square + " fill=\"#ffffff\" stroke=\"#333333\"/>",

@@ -5,6 +5,7 @@
 #include <boost/filesystem.hpp>
 #include <boost/property_tree/ini_parser.hpp>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "CommandLine.h"
@@ -55,6 +56,21 @@ JobText JobText::fromFile(const std::string& path) {
   if (!in || !(content << in.rdbuf()) || in.bad())
     throw ToolError(ToolError::kUsage, path + ": cannot be read");
   return JobText(path, content.str(), ToolError::kUsage);
+}
+
+std::vector<JobText> JobText::fromFiles(const std::vector<std::string>& paths,
+                                        const std::string& outDir) {
+  std::vector<JobText> jobs;
+  std::set<std::string> names;
+  for (const auto& path : paths) {
+    jobs.push_back(fromFile(path));
+    const std::string name = boost::filesystem::path(path).filename().string();
+    if (!names.insert(name).second)
+      throw ToolError(ToolError::kUsage, "two job files are named " + name +
+                                             "; their outputs would overwrite each other in " +
+                                             outDir);
+  }
+  return jobs;
 }
 
 const boost::property_tree::ptree* JobText::section(const std::string& name) const {

@@ -16,6 +16,11 @@ class JobText {
   // Reads a file; throws ToolError(2) when it is missing, unreadable or not
   // INI text.
   static JobText fromFile(const std::string& path);
+  // Reads every file; throws ToolError(2) as fromFile does, and when two
+  // files share a name, since their outputs would overwrite each other in
+  // outDir.
+  static std::vector<JobText> fromFiles(const std::vector<std::string>& paths,
+                                        const std::string& outDir);
 
   const std::string& origin() const { return origin_; }
   const std::string& text() const { return text_; }

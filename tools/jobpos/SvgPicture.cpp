@@ -9,12 +9,6 @@
 
 namespace {
 
-// Fill and outline per job, cycled.
-const char* const kFills[] = {"#9ecae1", "#fdae6b", "#a1d99b", "#dadaeb",
-                              "#fc9272", "#c7e9c0", "#fdd0a2", "#bcbddc"};
-const char* const kLines[] = {"#3182bd", "#e6550d", "#31a354", "#756bb1",
-                              "#de2d26", "#238b45", "#d94801", "#54278f"};
-const size_t kColours = sizeof kFills / sizeof kFills[0];
 
 const auto num = SvgText::num;
 const auto oneDecimal = SvgText::oneDecimal;
@@ -74,8 +68,8 @@ struct Metrics {
 };
 
 void drawUnitBox(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
-  const char* fill = kFills[static_cast<size_t>(u.jobIndex) % kColours];
-  const char* line = kLines[static_cast<size_t>(u.jobIndex) % kColours];
+  const char* fill = SvgText::fill(static_cast<size_t>(u.jobIndex));
+  const char* line = SvgText::line(static_cast<size_t>(u.jobIndex));
   out << "<rect class=\"unit\" data-job=\"" << escaped(u.jobId) << "\" data-copy=\"" << u.copy
       << "\" data-page=\"" << u.page << "\"";
   if (isTile(u)) out << " data-tile=\"" << u.tileScan << "," << u.tileFeed << "\"";
@@ -143,7 +137,7 @@ void drawUnitLabel(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
     const double tag = std::min(size, m.font * 0.8);
     out << "<text class=\"turn-tag\" x=\"" << num(u.x + tag * 0.3) << "\" y=\""
         << num(u.y + tag * 1.1) << "\" font-size=\"" << num(tag) << "\" fill=\""
-        << kLines[static_cast<size_t>(u.jobIndex) % kColours] << "\">" << u.rotation
+        << SvgText::line(static_cast<size_t>(u.jobIndex)) << "\">" << u.rotation
         << "°</text>\n";
   }
 }
@@ -303,8 +297,8 @@ std::string SvgPicture::render(const SheetLayout& layout) const {
   const auto& ids = layout.jobIds();
   for (size_t i = 0; i < ids.size(); ++i) {
     const size_t n = unitsOfJob.count(static_cast<int>(i)) ? unitsOfJob[static_cast<int>(i)] : 0;
-    item("<rect " + box + " fill=\"" + kFills[i % kColours] + "\" stroke=\"" +
-             kLines[i % kColours] + "\"/>",
+    item("<rect " + box + " fill=\"" + SvgText::fill(i) + "\" stroke=\"" +
+             SvgText::line(i) + "\"/>",
          ids[i] + " — " + std::to_string(n) + " units");
   }
   const PictureOverlay::Frame shared{m.width, 0.0, roll, m.font, m.stroke};

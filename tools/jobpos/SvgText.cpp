@@ -32,3 +32,15 @@ std::string SvgText::escaped(const std::string& text) {
   }
   return out;
 }
+
+namespace {
+const char* const kFills[] = {"#9ecae1", "#fdae6b", "#a1d99b", "#dadaeb",
+                              "#fc9272", "#c7e9c0", "#fdd0a2", "#bcbddc"};
+const char* const kLines[] = {"#3182bd", "#e6550d", "#31a354", "#756bb1",
+                              "#de2d26", "#238b45", "#d94801", "#54278f"};
+constexpr std::size_t kColours = sizeof kFills / sizeof kFills[0];
+}  // namespace
+
+const char* SvgText::fill(std::size_t i) { return kFills[i % kColours]; }
+
+const char* SvgText::line(std::size_t i) { return kLines[i % kColours]; }

@@ -1,6 +1,8 @@
-// Texts for the SVG pictures: lengths, figures and escaped XML text.
+// Texts for the SVG pictures: lengths, figures, escaped XML text and the
+// colours that tell jobs apart.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class SvgText {
@@ -12,4 +14,7 @@ class SvgText {
   // text with &, <, >, " and ' escaped and the control characters that
   // XML 1.0 does not allow left out.
   static std::string escaped(const std::string& text);
+  // The fill and the outline of job i (cycled: eight colours).
+  static const char* fill(std::size_t i);
+  static const char* line(std::size_t i);
 };
