@@ -93,6 +93,9 @@ bool AlignmentJobPositionDll::getAlignmentJobSize(int index, uint64_t* size) {
 bool AlignmentJobPositionDll::copyAlignmentJobParam(const void* buffer, uint64_t size) {
   return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
     if (size != serializedJobText.size()) return false;
+    // Nothing to copy: a host that allocated 0 bytes may hand in null.
+    if (size == 0) return true;
+    if (buffer == nullptr) return false;
     // The host's buffer is declared const but is the output.
     std::memcpy(const_cast<void*>(buffer), serializedJobText.data(), serializedJobText.size());
     return true;

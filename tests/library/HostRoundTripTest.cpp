@@ -80,12 +80,14 @@ TEST_F(HostRoundTrip, SizeAndCopyEdgeCases) {
   EXPECT_EQ(size, 0u);
   char none[1] = {'x'};
   EXPECT_TRUE(copyAlignmentJobParam(p, none, 0));  // the kept text is empty
+  EXPECT_TRUE(copyAlignmentJobParam(p, nullptr, 0));  // as malloc(0) may give
 
   ASSERT_TRUE(getAlignmentJobSize(p, 0, &size));
   std::vector<char> buffer(size + 1, '#');
   EXPECT_FALSE(copyAlignmentJobParam(p, buffer.data(), size + 1));
   EXPECT_FALSE(copyAlignmentJobParam(p, buffer.data(), size - 1));
   EXPECT_EQ(buffer[0], '#');  // nothing written on a wrong size
+  EXPECT_FALSE(copyAlignmentJobParam(p, nullptr, size));
   EXPECT_TRUE(copyAlignmentJobParam(p, buffer.data(), size));
   EXPECT_EQ(buffer[size], '#');  // no terminating NUL
 }
