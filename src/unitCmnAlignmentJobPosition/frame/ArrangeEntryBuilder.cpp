@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "unitCmnAlignmentJobPosition/frame/CompositeTurn.h"
 #include "unitCmnAlignmentJobPosition/frame/PrintedPages.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobSizeCalc/JobLabel.h"
@@ -22,7 +23,6 @@ std::vector<IntPair> printedTiles(const CompositeSection& c) {
   return tiles;
 }
 
-int normalized(int degrees) { return ((degrees % 360) + 360) % 360; }
 
 }  // namespace
 
@@ -95,15 +95,18 @@ ArrangeEntry ArrangeEntryBuilder::entryOf(const RunJob& job, const Unit& unit) c
     const auto tile = TileSizeCalc::size(c, run_.primaryPrint(), unit.tile1, unit.tile2);
     e.MmWidth = tile.width;
     e.MmHeight = tile.height;
-    const int turn = TileSizeCalc::rotation(c, unit.tile1 - 1, unit.tile2 - 1);
-    e.Rotation = static_cast<uint32_t>(normalized(c.rotate + turn));
+    // Tiles from 1; any other number has no size and is refused below.
+    const bool inGrid = unit.tile1 >= 1 && unit.tile2 >= 1;
+    const int turn = inGrid ? TileSizeCalc::rotation(c, unit.tile1 - 1, unit.tile2 - 1) : 0;
+    e.Rotation =
+        static_cast<uint32_t>(CompositeTurn::normalized(static_cast<long long>(c.rotate) + turn));
   } else {
     const double w = c.scale[0] - c.trimLeft - c.trimRight;
     const double h = c.scale[1] - c.trimTop - c.trimBottom;
     const double a = std::fabs(c.deskew) * kDegreesToRadians;
     e.MmWidth = c.deskew == 0.0 ? w : std::cos(a) * w + std::sin(a) * h;
     e.MmHeight = c.deskew == 0.0 ? h : std::cos(a) * h + std::sin(a) * w;
-    e.Rotation = static_cast<uint32_t>(normalized(c.rotate));
+    e.Rotation = static_cast<uint32_t>(CompositeTurn::normalized(c.rotate));
     const double cutLine = c.printCutline ? 2 * c.cutlineWidth * kPointsToMm : 0.0;
     const double label = JobLabel::printed(c) && !c.paneling ? JobLabel::height(c, run_.firstPrint()) : 0.0;
     e.ExtraWidth = cutLine;

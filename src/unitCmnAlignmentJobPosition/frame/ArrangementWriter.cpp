@@ -84,5 +84,5 @@ void ArrangementWriter::write(const std::vector<ArrangeEntry>& entries) {
 void ArrangementWriter::setRelativeRotations(RunJob& job, const std::vector<int>& rotations) {
   for (size_t i = 0; i < job.placedUnits.size(); ++i)
     job.placedUnits[i].second.relativeRotation =
-        ((rotations[i] - job.composite.rotate) % 360 + 360) % 360;
+        CompositeTurn::normalized(static_cast<long long>(rotations[i]) - job.composite.rotate);
 }

@@ -17,7 +17,7 @@ void quarterTurn(CompositeSection& c) {
 }  // namespace
 
 void CompositeTurn::turnTo(CompositeSection& composite, int rotation) {
-  const int quarters = (((rotation - composite.rotate) % 360 + 360) % 360) / 90;
+  const int quarters = normalized(static_cast<long long>(rotation) - composite.rotate) / 90;
   for (int q = 0; q < quarters; ++q) quarterTurn(composite);
   composite.rotate = rotation;
 }

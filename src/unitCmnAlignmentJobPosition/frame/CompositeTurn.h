@@ -11,4 +11,9 @@ class CompositeTurn {
  public:
   // Sets "rotate" to rotation and turns the record by the difference.
   static void turnTo(CompositeSection& composite, int rotation);
+  // An angle in degrees brought into 0 to 359. Taken in 64 bits, so that
+  // sums and differences of angles read from a file cannot overflow.
+  static int normalized(long long degrees) {
+    return static_cast<int>((degrees % 360 + 360) % 360);
+  }
 };
