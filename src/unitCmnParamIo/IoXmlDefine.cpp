@@ -1,6 +1,5 @@
 #include "unitCmnParamIo/IoXmlDefine.h"
 
-#include <algorithm>
 
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnLib/TypeConvert.h"
@@ -59,11 +58,11 @@ void IoXmlDefine::getValue(bool& out) const {
 
 void IoXmlDefine::setAttribute(const std::string& name, const std::string& value) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    auto found = std::find_if(attributes_.begin(), attributes_.end(),
-                              [&](const Attribute& a) { return a.first == name; });
-    if (found != attributes_.end()) {
-      found->second = value;
+    const auto found = attributeIndex_.find(name);
+    if (found != attributeIndex_.end()) {
+      attributes_[found->second].second = value;
     } else {
+      attributeIndex_.emplace(name, attributes_.size());
       attributes_.emplace_back(name, value);
     }
   });
@@ -72,10 +71,9 @@ void IoXmlDefine::setAttribute(const std::string& name, const std::string& value
 bool IoXmlDefine::getAttribute(const std::string& name, std::string& out) const {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
     out.clear();
-    auto found = std::find_if(attributes_.begin(), attributes_.end(),
-                              [&](const Attribute& a) { return a.first == name; });
-    if (found == attributes_.end()) return false;
-    out = found->second;
+    const auto found = attributeIndex_.find(name);
+    if (found == attributeIndex_.end()) return false;
+    out = attributes_[found->second].second;
     return true;
   });
 }

@@ -4,7 +4,9 @@
 // attributes in document order. Plain and copyable.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -44,4 +46,7 @@ class IoXmlDefine {
   std::string name_;
   std::string value_;
   std::vector<Attribute> attributes_;
+  // Where each name stands in attributes_: setting and finding an attribute
+  // costs the same however many the element has.
+  std::unordered_map<std::string, std::size_t> attributeIndex_;
 };
