@@ -57,26 +57,18 @@ bool AlignmentJobPosition::AlignmentTilingPositionExec(const TilingArrangerData&
 
 specialityType::RectDouble AlignmentJobPosition::AlignmentGroupingJobPositionExec(
     const GroupingArrangerData& data) {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    try {
-      getGroupingArranger(data.arrangeKind);
-      if (!groupingArranger_) {
-        KvnCmnLog::logTrace(UNITCMN_SITE, "GroupingArranger is nullptr");
-        return specialityType::RectDouble{};
-      }
-      KvnCmnLog::logTrace(UNITCMN_SITE, "AlignmentGroupingJobPositionExec 1");
-      const auto rect = groupingArranger_->arrange(data);
-      KvnCmnLog::logTrace(UNITCMN_SITE, "AlignmentGroupingJobPositionExec 2");
-      return rect;
-    } catch (const unitCmnException&) {
-      KvnCmnLog::logTrace(UNITCMN_SITE, "unitCmnException 1");
-      throw;
-    } catch (const std::exception&) {
-      KvnCmnLog::logTrace(UNITCMN_SITE, "unitCmnException 2");
-      throw;
-    } catch (...) {
-      KvnCmnLog::logTrace(UNITCMN_SITE, "unitCmnException 3");
-      throw;
+  static const char* const kCaught[3] = {"unitCmnException 1", "unitCmnException 2",
+                                         "unitCmnException 3"};
+  return unitCmnGuard::runTraced(UNITCMN_SITE, kCaught, [&] {
+    getGroupingArranger(data.arrangeKind);
+    if (!groupingArranger_) {
+      KvnCmnLog::logTrace(UNITCMN_SITE, "GroupingArranger is nullptr");
+      return specialityType::RectDouble{};
     }
+    KvnCmnLog::logTrace(UNITCMN_SITE, "AlignmentGroupingJobPositionExec 1");
+    const auto rect = groupingArranger_->arrange(data);
+    KvnCmnLog::logTrace(UNITCMN_SITE, "AlignmentGroupingJobPositionExec 2");
+    return rect;
   });
 }
+

@@ -5,7 +5,8 @@
 //   - any other standard exception becomes a unitCmnException (code 3)
 //     naming this site, with the exception's message as comment;
 //   - anything else becomes the same with an empty comment.
-// Functions of the parameter I/O layer use runIo, which first catches
+// runTraced also logs which case it met. Functions of the parameter I/O
+// layer use runIo, which first catches
 // AbunitCmnReturn, logs its message and answers what onReturn gives.
 // Functions that answer failure instead of throwing use runOrLog.
 //
@@ -33,6 +34,28 @@ class unitCmnGuard {
     } catch (...) {
       raise(site, std::string());
     }
+  }
+
+  // As run, and first logs at trace level which case was caught: caught[0]
+  // for a unitCmnException, caught[1] for another standard exception,
+  // caught[2] for anything else.
+  template <class Body>
+  static auto runTraced(const SourceSite& site, const char* const (&caught)[3], Body&& body)
+      -> decltype(body()) {
+    return run(site, [&]() -> decltype(body()) {
+      try {
+        return body();
+      } catch (const unitCmnException&) {
+        KvnCmnLog::logTrace(site, caught[0]);
+        throw;
+      } catch (const std::exception&) {
+        KvnCmnLog::logTrace(site, caught[1]);
+        throw;
+      } catch (...) {
+        KvnCmnLog::logTrace(site, caught[2]);
+        throw;
+      }
+    });
   }
 
   template <class Body, class OnReturn>

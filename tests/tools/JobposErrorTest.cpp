@@ -19,11 +19,7 @@ TEST(JobposErrors, RefusalsExitWithTheirStatusAndWriteNothing) {
   ScratchDir scratch;
   const std::string banner = examples()[0];
   const std::string notIni = scratch.put("notes.ini", "Remember to order more vinyl.\n");
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string message;
-  } cases[] = {
+  const std::vector<Refusal> cases = {
       {args(scratch, "1", "1600", scratch.file("missing.ini")), 2,
        scratch.file("missing.ini") + ": no such file"},
       {args(scratch, "1", "1600", notIni), 2,
@@ -33,12 +29,8 @@ TEST(JobposErrors, RefusalsExitWithTheirStatusAndWriteNothing) {
       {args(scratch, "4", "1600", banner), 1,
        "alignmentJobPositionExec answered false (see --log error for the reason)"},
   };
-  for (const auto& c : cases) {
-    const ToolRun run = runJobpos(c.args, scratch);
-    EXPECT_EQ(run.status, c.status) << c.message;
-    EXPECT_NE(run.err.find("jobpos: " + c.message), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(scratch.file("out"))) << c.message;
-    EXPECT_FALSE(fs::exists(scratch.file("pic.svg"))) << c.message;
+  const std::vector<std::string> outputs = {scratch.file("out"), scratch.file("pic.svg")};
+  for (const ToolRun& run : expectRefusals(cases, scratch, outputs)) {
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_EQ(run.err.find("jobpos log"), std::string::npos) << "no --log, no records";
   }
@@ -67,11 +59,7 @@ TEST(JobposErrors, TileRefusalsExitWithTheirStatusAndWriteNothing) {
     a.insert(a.end(), jobs.begin(), jobs.end());
     return a;
   };
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string message;
-  } cases[] = {
+  const std::vector<Refusal> cases = {
       {tile("1", {}, {mural}), 2, "tile takes the tiling kinds 6, 7 and 8, not 1"},
       {tile("6", {"--page-gap", "-5"}, {mural}), 2, "--page-gap must not be negative"},
       {tile("6", {"--pair-count", "2.5"}, {mural}), 2, "--pair-count: '2.5' is not a whole number"},
@@ -81,13 +69,7 @@ TEST(JobposErrors, TileRefusalsExitWithTheirStatusAndWriteNothing) {
        "alignmentTilingPositionExec answered false: " + examples()[0] +
            " is not a tiled job (its Composite \"tiling\" is not true)"},
   };
-  for (const auto& c : cases) {
-    const ToolRun run = runJobpos(c.args, scratch);
-    EXPECT_EQ(run.status, c.status) << c.message;
-    EXPECT_NE(run.err.find("jobpos: " + c.message), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(scratch.file("out"))) << c.message;
-    EXPECT_FALSE(fs::exists(scratch.file("pic.svg"))) << c.message;
-  }
+  expectRefusals(cases, scratch, {scratch.file("out"), scratch.file("pic.svg")});
   const ToolRun help = runJobpos({"tile", "--help"}, scratch);
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("usage: jobpos tile", 0), 0u) << help.out;

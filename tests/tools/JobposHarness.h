@@ -54,6 +54,29 @@ inline ToolRun runJobpos(const std::vector<std::string>& args, const ScratchDir&
   return run;
 }
 
+// A run jobpos must refuse: its exit status and the message it prints
+// after "jobpos: ".
+struct Refusal {
+  std::vector<std::string> args;
+  int status;
+  std::string message;
+};
+
+// Runs each refusal, checks its status and message and that none of the
+// outputs was written; hands back the runs for checks of their own.
+inline std::vector<ToolRun> expectRefusals(const std::vector<Refusal>& refusals,
+                                           const ScratchDir& scratch,
+                                           const std::vector<std::string>& outputs) {
+  std::vector<ToolRun> runs;
+  for (const auto& c : refusals) {
+    runs.push_back(runJobpos(c.args, scratch));
+    EXPECT_EQ(runs.back().status, c.status) << c.message;
+    EXPECT_NE(runs.back().err.find("jobpos: " + c.message), std::string::npos) << runs.back().err;
+    for (const auto& output : outputs) EXPECT_FALSE(fs::exists(output)) << c.message;
+  }
+  return runs;
+}
+
 // Every job's text as the library hands it back.
 inline std::vector<std::string> textsOf(void* p) {
   std::vector<std::string> texts;

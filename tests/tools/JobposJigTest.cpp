@@ -131,11 +131,7 @@ TEST(JobposJig, RefusalsExitWithTheirStatusAndWriteNothing) {
     args.erase(at, at + 2);
     return args;
   };
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string message;
-  } cases[] = {
+  const std::vector<Refusal> cases = {
       {without("--jig"), 2, "--jig is required"},
       {without("--target"), 2, "--target is required"},
       {jigArgs(jig, scratch, {"CASE-B"}), 2, "--vdp: 'CASE-B' is not ID=FILE.xml"},
@@ -144,11 +140,5 @@ TEST(JobposJig, RefusalsExitWithTheirStatusAndWriteNothing) {
       {jigArgs(jig, scratch, {kBothVdps[0]}), 1,
        "alignmentJigPositionExec answered false (see --log error for the reason)"},
   };
-  for (const auto& c : cases) {
-    const ToolRun run = runJobpos(c.args, scratch);
-    EXPECT_EQ(run.status, c.status) << c.message;
-    EXPECT_NE(run.err.find("jobpos: " + c.message), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(scratch.file("out"))) << c.message;
-    EXPECT_FALSE(fs::exists(scratch.file("jig.svg"))) << c.message;
-  }
+  expectRefusals(cases, scratch, {scratch.file("out"), scratch.file("jig.svg")});
 }

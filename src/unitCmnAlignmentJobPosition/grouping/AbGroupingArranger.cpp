@@ -133,21 +133,11 @@ double groupSpan(const std::vector<ArrangeEntry*>& sheet, const GroupingInfo& in
 }  // namespace
 
 specialityType::RectDouble AbGroupingArranger::arrange(GroupingArrangerData data) {
-  return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    try {
-      return arrangeGroup(data);
-    } catch (const unitCmnException&) {
-      KvnCmnLog::logTrace(UNITCMN_SITE, "arrange unitCmnException");
-      throw;
-    } catch (const std::exception&) {
-      KvnCmnLog::logTrace(UNITCMN_SITE, "arrange exception");
-      throw;
-    } catch (...) {
-      KvnCmnLog::logTrace(UNITCMN_SITE, "arrange other");
-      throw;
-    }
-  });
+  static const char* const kCaught[3] = {"arrange unitCmnException", "arrange exception",
+                                         "arrange other"};
+  return unitCmnGuard::runTraced(UNITCMN_SITE, kCaught, [&] { return arrangeGroup(data); });
 }
+
 
 specialityType::RectDouble AbGroupingArranger::arrangeGroup(const GroupingArrangerData& data) {
   RunJobs run(data.jobs);
