@@ -132,6 +132,15 @@ void JobParam::setArrangeSection(int arrangeNumber, const ArrangeSection& in) {
 void JobParam::deleteArrangeSections() { deleteSectionsContaining("Arrange"); }
 void JobParam::deleteBinaryUnitSections() { deleteSectionsContaining("Bin"); }
 
+void JobParam::replaceArrangement(
+    const std::map<int, ArrangeSection>& sheets,
+    const std::vector<std::pair<std::string, BinaryUnitSection>>& units) {
+  deleteArrangeSections();
+  deleteBinaryUnitSections();
+  for (const auto& sheet : sheets) setArrangeSection(sheet.first, sheet.second);
+  for (const auto& unit : units) setBinaryUnitSection(unit.first, unit.second);
+}
+
 bool JobParam::getBinaryUnitSection(const std::string& compositeID, int page, int row, int tile1,
                                     int tile2, int copy, BinaryUnitSection& out) const {
   return getRecord(binaryUnitSectionName(compositeID, page, tile1, tile2, copy, row), out);

@@ -13,6 +13,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "unitCmnJobParam/ArrangeSection.h"
 #include "unitCmnJobParam/BinaryUnitSection.h"
@@ -71,6 +73,11 @@ class JobParam : public AbIniParam {
   // The same by the section's name, for units whose name does not follow
   // from their fields.
   void setBinaryUnitSection(const std::string& sectionName, const BinaryUnitSection& in);
+  // An arrangement's result in place of the job's: its arrangement and
+  // binary-unit sections are removed, then sheets (by number) and units (by
+  // section name, in order) written.
+  void replaceArrangement(const std::map<int, ArrangeSection>& sheets,
+                          const std::vector<std::pair<std::string, BinaryUnitSection>>& units);
   // "Bin" + "%s_P%04d_T%03d-%03d_C%04d_V%04d" of (compositeID, page, tile1,
   // tile2, copy, row), cut to 259 characters.
   static std::string binaryUnitSectionName(const std::string& compositeID, int page, int tile1,

@@ -48,12 +48,7 @@ void RunJobs::commit() {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     for (RunJob& r : jobs_) {
       if (r.printChanged) r.job->setPrintSection(r.print);
-      if (r.arranged) {
-        r.job->deleteArrangeSections();
-        r.job->deleteBinaryUnitSections();
-        for (const auto& sheet : r.sheets) r.job->setArrangeSection(sheet.first, sheet.second);
-        for (const auto& unit : r.placedUnits) r.job->setBinaryUnitSection(unit.first, unit.second);
-      }
+      if (r.arranged) r.job->replaceArrangement(r.sheets, r.placedUnits);
       if (r.compositeChanged) r.job->setCompositeSection(r.composite);
     }
   });

@@ -35,11 +35,7 @@ void JigWriteBack::add(int filling, const std::string& name, const BinaryUnitSec
 
 void JigWriteBack::commit(JobParam& primary, const std::vector<JigMember>& members) const {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    primary.deleteArrangeSections();
-    primary.deleteBinaryUnitSections();
-    for (const auto& arrangement : arrangements_)
-      primary.setArrangeSection(arrangement.first, arrangement.second);
-    for (const auto& unit : units_) primary.setBinaryUnitSection(unit.first, unit.second);
+    primary.replaceArrangement(arrangements_, units_);
     for (const JigMember& m : members)
       if (m.compositeChanged) m.job->setCompositeSection(m.composite);
   });

@@ -12,9 +12,6 @@ void TileWriteBack::setSheet(int number, const ArrangeSection& sheet) {
 
 void TileWriteBack::commit(JobParam& job) const {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    job.deleteArrangeSections();
-    job.deleteBinaryUnitSections();
-    for (const auto& sheet : sheets_) job.setArrangeSection(sheet.first, sheet.second);
-    for (const Unit& unit : units_) job.setBinaryUnitSection(unit.first, unit.second);
+    job.replaceArrangement(sheets_, units_);
   });
 }
