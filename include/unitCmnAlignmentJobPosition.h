@@ -110,13 +110,26 @@ UNITCMN_EXPORT void addDeviceFunctionParam(void* p, const char* xmlText);
 /* Resets the device-function parameters to their defaults. */
 UNITCMN_EXPORT void clearDeviceFunctionParam(void* p);
 
-/* Arranges the jobs for an automatic XY cutter. Ignores init's values. */
-UNITCMN_EXPORT bool alignmentXYSlitterPositionExec(void* p, bool slitterArg1,
-                                                   double slitterArg2,
-                                                   double slitterArg3,
-                                                   double slitterArg4,
-                                                   double slitterArg5,
-                                                   unsigned int slitterArg6);
+/* Arranges the jobs for an automatic XY slitter: a layout cut by straight
+ * cuts through the whole piece, across and along the media, inside the
+ * frame the slitter's marks need. Ignores init's values; the arguments
+ * carry the media:
+ *   centerInScan  centre the layout across the media;
+ *   gapScan       gap across between units, mm;
+ *   gapFeed       gap along between units, mm;
+ *   width         printable width, mm;
+ *   length        printable length, mm; -1 for an unlimited roll;
+ *   layoutVariant 0 and 1 the standard layout (units turned where the job
+ *                 allows it when that saves media), 2 every unit as the
+ *                 job turned it; any other value answers false.
+ * The primary job is the one whose JobID is the first job's Primary;
+ * without it the answer is false. */
+UNITCMN_EXPORT bool alignmentXYSlitterPositionExec(void* p, bool centerInScan,
+                                                   double gapScan,
+                                                   double gapFeed,
+                                                   double width,
+                                                   double length,
+                                                   unsigned int layoutVariant);
 
 /* Reads variable-data-printing parameters from XML text and keeps them
  * under key, replacing an entry with the same key. A null text does

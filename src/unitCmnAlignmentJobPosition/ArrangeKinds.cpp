@@ -2,13 +2,18 @@
 
 #include <iterator>
 
+#include "unitCmnAlignmentJobPosition/composite/BlockMoveCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/composite/FotobaMarkCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/MinimumSizeCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/NoAutoRotationCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/NoRotationCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/SequentialCompositeArranger.h"
 #include "unitCmnAlignmentJobPosition/composite/TwinRollCompositeArranger.h"
+#include "unitCmnAlignmentJobPosition/grouping/GroupingFotobaMarkArranger.h"
+#include "unitCmnAlignmentJobPosition/grouping/GroupingJigArranger.h"
 #include "unitCmnAlignmentJobPosition/grouping/GroupingMinimumSizeArranger.h"
 #include "unitCmnAlignmentJobPosition/grouping/GroupingSequentialArranger.h"
+#include "unitCmnAlignmentJobPosition/grouping/GroupingXYSlitterArranger.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeNest.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeSequential.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeUnspecified.h"
@@ -45,6 +50,14 @@ ArrangeKind grouping(int number, const char* name) {
           }};
 }
 
+// A grouping kind whose arranger takes only the order.
+template <class Arranger, auto order>
+ArrangeKind ordered(int number, const char* name) {
+  return {number, name, F::Grouping, "", nullptr, nullptr, nullptr, [] {
+            return std::unique_ptr<AbGroupingArranger>(std::make_unique<Arranger>(order));
+          }};
+}
+
 using Sequential = GroupingSequentialArranger;
 using MinimumSize = GroupingMinimumSizeArranger;
 using Order = AbGroupingArranger::GroupOrder;
@@ -52,7 +65,6 @@ using Turn = MinimumSize::RotationStep;
 constexpr const char* kGroupingSequential = "GroupingSequentialArranger";
 constexpr const char* kGroupingMinimumSize = "GroupingMinimumSizeArranger";
 
-constexpr const char* kLater = "not available in this build";
 constexpr const char* kGroupingTwin = "★未実装　getGroupingArranger TWIN";
 
 const ArrangeKind kKinds[] = {
@@ -64,7 +76,8 @@ const ArrangeKind kKinds[] = {
      maker<NoRotationCompositeArranger>(), nullptr, nullptr},
     {3, "NoAutoRotationCompositeArranger", F::JobPosition, "NoAutoRotation",
      maker<NoAutoRotationCompositeArranger>(), nullptr, nullptr},
-    {4, "FotobaMarkCompositeArranger", F::JobPosition, "FotobaMark", nullptr, nullptr, kLater},
+    {4, "FotobaMarkCompositeArranger", F::JobPosition, "FotobaMark",
+     maker<FotobaMarkCompositeArranger>(), nullptr, nullptr},
     {5, "TwinRollCompositeArranger", F::JobPosition, "TwinRoll",
      maker<TwinRollCompositeArranger>(), nullptr, nullptr},
     {6, "TileArrangeNest", F::Tiling, "", nullptr, tileMaker<TileArrangeNest>(), nullptr},
@@ -78,7 +91,8 @@ const ArrangeKind kKinds[] = {
      maker<NoRotationCompositeArranger>(), nullptr, nullptr},
     {11, "NoAutoRotationCompositeArranger", F::JobPosition, "MinimumSize",
      maker<NoAutoRotationCompositeArranger>(), nullptr, nullptr},
-    {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove", nullptr, nullptr, kLater},
+    {12, "BlockMoveCompositeArranger", F::JobPosition, "BlockMove",
+     maker<BlockMoveCompositeArranger>(), nullptr, nullptr},
     grouping<Sequential, true, Order::Grouping>(13, kGroupingSequential),
     grouping<Sequential, true, Order::Duplicate>(14, kGroupingSequential),
     grouping<Sequential, false, Order::Grouping>(15, kGroupingSequential),
@@ -89,15 +103,15 @@ const ArrangeKind kKinds[] = {
     grouping<MinimumSize, Turn::Upright, Order::Duplicate>(20, kGroupingMinimumSize),
     grouping<MinimumSize, Turn::AsBuilt, Order::Grouping>(21, kGroupingMinimumSize),
     grouping<MinimumSize, Turn::AsBuilt, Order::Duplicate>(22, kGroupingMinimumSize),
-    {23, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {24, "GroupingXYSlitterArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {25, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {26, "GroupingFotobaMarkArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    ordered<GroupingXYSlitterArranger, Order::Grouping>(23, "GroupingXYSlitterArranger"),
+    ordered<GroupingXYSlitterArranger, Order::Duplicate>(24, "GroupingXYSlitterArranger"),
+    ordered<GroupingFotobaMarkArranger, Order::Grouping>(25, "GroupingFotobaMarkArranger"),
+    ordered<GroupingFotobaMarkArranger, Order::Duplicate>(26, "GroupingFotobaMarkArranger"),
     // Twin-roll grouping has no arranger at all, in any build.
     {27, "GroupingTwinRoll", F::Grouping, "", nullptr, nullptr, kGroupingTwin},
     {28, "GroupingTwinRoll", F::Grouping, "", nullptr, nullptr, kGroupingTwin},
-    {29, "GroupingJigArranger", F::Grouping, "", nullptr, nullptr, kLater},
-    {30, "GroupingJigArranger", F::Grouping, "", nullptr, nullptr, kLater},
+    ordered<GroupingJigArranger, Order::Grouping>(29, "GroupingJigArranger"),
+    ordered<GroupingJigArranger, Order::Duplicate>(30, "GroupingJigArranger"),
 };
 
 }  // namespace
@@ -119,9 +133,5 @@ std::string ArrangeKinds::policyName(int number) {
 
 void ArrangeKinds::requireAvailable(const ArrangeKind& kind) {
   if (kind.unavailable == nullptr) return;
-  // A kind still to come says so with its name; any other reason is a
-  // message of its own.
-  if (kind.unavailable == kLater)
-    unitCmnGuard::raise(UNITCMN_SITE, kind.label() + " is " + kind.unavailable);
   unitCmnGuard::raise(UNITCMN_SITE, kind.unavailable);
 }

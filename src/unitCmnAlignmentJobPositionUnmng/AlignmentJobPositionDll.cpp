@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "unitCmnAlignmentJobPosition/cutter/XYSlitterArranger.h"
 #include "unitCmnAlignmentJobPosition/jig/JigArrenger.h"
 #include "unitCmnExceptions/ExportedCall.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
@@ -10,12 +11,6 @@ namespace {
 
 constexpr auto kEntry = ExportedCall::Entry::kRecord;
 constexpr auto kNoEntry = ExportedCall::Entry::kNone;
-
-// The stand-alone XY slitter execution is not part of this build: it
-// answers false with this reason in the log.
-[[noreturn]] void notAvailable(const SourceSite& site) {
-  unitCmnGuard::raise(site, std::string(site.function) + ": not available in this build");
-}
 
 }  // namespace
 
@@ -127,10 +122,22 @@ void AlignmentJobPositionDll::clearDeviceFunctionParam() {
   ExportedCall::runVoid(UNITCMN_SITE, kEntry, [&] { deviceFunctionParam.initParam(); });
 }
 
-bool AlignmentJobPositionDll::alignmentXYSlitterPositionExec(bool, double, double, double,
-                                                             double, unsigned int) {
-  return ExportedCall::run(UNITCMN_SITE, kNoEntry, false,
-                           [&]() -> bool { notAvailable(UNITCMN_SITE); });
+bool AlignmentJobPositionDll::alignmentXYSlitterPositionExec(bool center, double gapScan,
+                                                             double gapFeed, double width,
+                                                             double length, unsigned int variant) {
+  return ExportedCall::run(UNITCMN_SITE, kNoEntry, false, [&] {
+    if (jobCount() == 0) return false;
+    XYSlitterArrangerData data;
+    data.jobs = compositeData(0.0).jobs;
+    data.printableWidth = width;
+    data.printableLength = length;
+    data.layoutVariant = variant;
+    data.centerInScan = center;
+    data.gapScan = gapScan;
+    data.gapFeed = gapFeed;
+    data.deviceFunctionParam = deviceFunctionParam;
+    return XYSlitterArranger().arrange(data);
+  });
 }
 
 void AlignmentJobPositionDll::addVariableDataPrintingParam(const char* key, const char* xmlText) {

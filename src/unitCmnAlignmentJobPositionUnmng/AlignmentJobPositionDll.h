@@ -40,9 +40,10 @@ class AlignmentJobPositionDll final {
                                            int pairCount, double pairRowWidthLimit);
   virtual void addDeviceFunctionParam(const char* xmlText);
   virtual void clearDeviceFunctionParam();
-  virtual bool alignmentXYSlitterPositionExec(bool slitterArg1, double slitterArg2,
-                                              double slitterArg3, double slitterArg4,
-                                              double slitterArg5, unsigned int slitterArg6);
+  // The arguments carry the media (see the public header).
+  virtual bool alignmentXYSlitterPositionExec(bool centerInScan, double gapScan, double gapFeed,
+                                              double width, double length,
+                                              unsigned int layoutVariant);
   virtual void addVariableDataPrintingParam(const char* key, const char* xmlText);
   virtual void clearVariableDataPrintingParam();
   virtual bool alignmentJigPositionExec(const char* jigXmlText, const char* text);

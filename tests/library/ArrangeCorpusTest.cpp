@@ -4,12 +4,20 @@
 // blank lines and lines starting with # (what the case shows) are skipped:
 //
 //   init kind=1 gapScan=10 gapFeed=10 center=false width=250 length=-1 twin=0,0
-//       the arguments of init (a missing one is 0 or false)
+//       the arguments of init (a missing one is 0 or false); offset=D
+//       is the position offset handed to alignmentJobPositionExec
 //   tile false 10 true false 0 0 0
 //       run alignmentTilingPositionExec with these seven arguments (true or
 //       false, number, true or false, true or false, number, whole number,
 //       number; "nan" and "inf" are numbers) instead of
 //       alignmentJobPositionExec
+//   slitter false 5 5 600 -1 0
+//       run alignmentXYSlitterPositionExec with these six arguments
+//       (centre, gap across, gap along, width, length, layout variant)
+//       instead of alignmentJobPositionExec; it hands back no rectangle
+//   initjig jig_2x2.xml PositioningPolicy=10
+//       InitJigParam with the jig text, edited as for "jig" below (for the
+//       jig grouping kinds)
 //   group
 //       runs alignmentGroupingJobPositionExec instead of
 //       alignmentJobPositionExec (it hands back no rectangle, so such a
@@ -122,12 +130,14 @@ struct Case {
         tile.assign(w.begin() + 1, w.end());
       } else if (w == Words{"group"}) {
         group = true;
+      } else if (w[0] == "slitter") {
+        EXPECT_EQ(w.size(), 7u) << "slitter takes six arguments";
+        slitter.assign(w.begin() + 1, w.end());
+      } else if (w[0] == "initjig" && w.size() >= 2) {
+        initJig = editedJig(w);
       } else if (w[0] == "jig" && w.size() >= 3) {
         jigTarget = w[1];
-        jigText = dataText("jig/" + w[2]);
-        for (size_t i = 3; i < w.size(); ++i)
-          jigText = withElement(jigText, w[i].substr(0, w[i].find('=')),
-                                w[i].substr(w[i].find('=') + 1));
+        jigText = editedJig(Words(w.begin() + 1, w.end()));
       } else if (w[0] == "vdp" && w.size() >= 3) {
         const std::string rows = w.size() > 3 ? w[3].substr(w[3].find('=') + 1) : "";
         vdps.emplace_back(w[1], withElement(dataText("jig/" + w[2]), "RowSettingInfos",
@@ -143,12 +153,22 @@ struct Case {
     EXPECT_EQ(job, nullptr) << "a job without end";
   }
 
+  // The jig file w[1] with the elements w[2...] set.
+  static std::string editedJig(const Words& w) {
+    std::string text = dataText("jig/" + w[1]);
+    for (size_t i = 2; i < w.size(); ++i)
+      text = withElement(text, w[i].substr(0, w[i].find('=')), w[i].substr(w[i].find('=') + 1));
+    return text;
+  }
+
   double number(const std::string& key) const {
     return init.count(key) ? std::stod(init.at(key)) : 0.0;
   }
 
   std::map<std::string, std::string> init = {{"twin", "0,0"}, {"center", "false"}};
   Words tile;          // the tiling arguments; empty: a job-position run
+  Words slitter;       // the XY slitter arguments; empty: no slitter run
+  std::string initJig;  // InitJigParam's text; empty: not called
   bool group = false;
   Words names, texts;  // of the jobs, in the order added
   std::string jigTarget, jigText;  // a jig run when jigTarget is set
@@ -164,14 +184,18 @@ class CaseRun {
          c.init.at("center") == "true", c.number("width"), c.number("length"),
          std::stod(twin.substr(0, twin.find(','))), std::stod(twin.substr(twin.find(',') + 1)));
     for (const auto& text : c.texts) addJob(p_, text.c_str());
+    if (!c.initJig.empty()) InitJigParam(p_, c.initJig.c_str());
     for (const auto& vdp : c.vdps)
       addVariableDataPrintingParam(p_, vdp.first.c_str(), vdp.second.c_str());
     before_ = texts();
     if (!c.tile.empty()) answered_ = tiling(c.tile);
+    else if (!c.slitter.empty()) answered_ = slitting(c.slitter);
     else if (c.group) answered_ = alignmentGroupingJobPositionExec(p_);
     else if (!c.jigTarget.empty())
       answered_ = alignmentJigPositionExec(p_, c.jigText.c_str(), c.jigTarget.c_str());
-    else answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3], 0);
+    else
+      answered_ = alignmentJobPositionExec(p_, &rect_[0], &rect_[1], &rect_[2], &rect_[3],
+                                           c.number("offset"));
     after_ = texts();
     for (const std::string& text : after_) sections_.push_back(sectionsOf(text));
   }
@@ -208,6 +232,13 @@ class CaseRun {
     return alignmentTilingPositionExec(p_, a[0] == "true", std::stod(a[1]), a[2] == "true",
                                        a[3] == "true", std::stod(a[4]), std::stoi(a[5]),
                                        std::stod(a[6]));
+  }
+
+  bool slitting(const Words& a) {
+    if (a.size() != 6) return false;
+    return alignmentXYSlitterPositionExec(p_, a[0] == "true", std::stod(a[1]), std::stod(a[2]),
+                                          std::stod(a[3]), std::stod(a[4]),
+                                          static_cast<unsigned>(std::stoul(a[5])));
   }
 
   Words texts() const {

@@ -255,10 +255,6 @@ TEST(Coordinator, KindsAndSlots) {
   rect = coordinator.AlignmentJobPositionExec(jobs.data(7, 1000, -1));
   EXPECT_EQ(coordinator.compositeArranger(), minimum);
   EXPECT_EQ(rect.width, 100.0);
-  // A job-position kind that cannot run is refused, never replaced by the
-  // arranger of an earlier run.
-  for (int kind : {4, 12})
-    EXPECT_THROW(coordinator.AlignmentJobPositionExec(jobs.data(kind, 1000, -1)), unitCmnException);
   TilingArrangerData tiling;
   tiling.arrangeKind = 1;
   EXPECT_FALSE(coordinator.AlignmentTilingPositionExec(tiling));
@@ -280,19 +276,13 @@ TEST(Coordinator, KindsThatShareAnArrangerDifferInRotationOrPolicy) {
   EXPECT_EQ(arranged(2), std::make_pair(0, std::string("NoRotation")));
   EXPECT_EQ(arranged(10), std::make_pair(0, std::string("MinimumSize")));
   EXPECT_EQ(arranged(5), std::make_pair(0, std::string("TwinRoll")));
+  EXPECT_EQ(arranged(4), std::make_pair(90, std::string("FotobaMark")));
+  EXPECT_EQ(arranged(12), std::make_pair(90, std::string("BlockMove")));
 }
 
 TEST(Coordinator, RefusalsNameTheKind) {
   AlignmentJobPosition coordinator;
-  try {
-    coordinator.getArranger(4);
-    ADD_FAILURE();
-  } catch (const unitCmnException& e) {
-    EXPECT_EQ(std::string(e.comment()), "arrangement kind 4 (FotobaMark) is not available in this build");
-  }
   const std::pair<int, const char*> cases[] = {
-      {23, "arrangement kind 23 (GroupingXYSlitterArranger) is not available in this build"},
-      {30, "arrangement kind 30 (GroupingJigArranger) is not available in this build"},
       {27, "★未実装　getGroupingArranger TWIN"},
       {1, "★対象外　getGroupingArranger"},
       {31, "★対象外　getGroupingArranger"}};

@@ -64,11 +64,14 @@ TEST(InstanceLifecycle, NullInstanceIsLoggedNotDereferenced) {
   EXPECT_TRUE(log.contains(13, "the instance pointer is null"));
 }
 
-TEST(InstanceLifecycle, OperationsOfLaterBuildsAnswerFalseWithAReason) {
+TEST(InstanceLifecycle, XYSlitterWithoutJobsAnswersFalseAndWithoutPrimarySaysWhy) {
   LogCapture log;
   void* p = CreateInstance();
-  EXPECT_FALSE(alignmentXYSlitterPositionExec(p, false, 0, 0, 0, 0, 0));
-  EXPECT_TRUE(log.contains(13, "not available in this build"));
+  EXPECT_FALSE(alignmentXYSlitterPositionExec(p, false, 0, 0, 600, -1, 0));
+  EXPECT_TRUE(log.records(13).empty());
+  addJob(p, "[Job]\nJobID=\"A\"\nPrimary=\"B\"\n[Composite]\nscale=10,10\n");
+  EXPECT_FALSE(alignmentXYSlitterPositionExec(p, false, 0, 0, 600, -1, 0));
+  EXPECT_TRUE(log.contains(13, "no job is the primary job"));
   disposeInstance(p);
 }
 

@@ -19,6 +19,7 @@ specialityType::RectDouble AbCompositeArranger::arrange(CompositeArrangerData da
     codeMargin = 0.0;
     codeRight = codeBottom = false;
     RunJobs run(data.jobs);
+    prepareRun(run);
     auto entries = placePass(data, run);
     if (rerunsForRegisterMarks() && checkRegisterMarkTarget(entries, run))
       entries = placePass(data, run);
@@ -128,10 +129,14 @@ void AbCompositeArranger::writeArrangement(const std::vector<ArrangeEntry>& entr
                                            int arrangeKind, bool centerInScan) const {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty() || run.empty()) return;
-    ArrangementWriter::Layout layout{ArrangeKinds::policyName(arrangeKind), centerInScan,
+    ArrangementWriter::Layout layout{policyName(arrangeKind), centerInScan,
                                      printableArea_, codeMargin, codeRight, codeBottom, {}};
     ArrangementWriter(run, layout).write(entries);
   });
+}
+
+std::string AbCompositeArranger::policyName(int arrangeKind) const {
+  return ArrangeKinds::policyName(arrangeKind);
 }
 
 void AbCompositeArranger::writeDuplicateMargins(RunJobs& run, double marginScan,

@@ -66,6 +66,12 @@ class AbCompositeArranger {
   }
   // Whether the register-mark second pass applies to the kind.
   virtual bool rerunsForRegisterMarks() const { return true; }
+  // Changes the kind makes to the jobs' records before anything is placed
+  // (the XY slitter's marks replace register marks); they reach the jobs
+  // with the commit.
+  virtual void prepareRun(RunJobs&) const {}
+  // The "arrangePolicy" of the arrangement sections.
+  virtual std::string policyName(int arrangeKind) const;
   // What the write-back adds to a place, as the last printable area left
   // the code strip.
   UnitOffsetRule offsetRule(const RunJobs& run) const {

@@ -141,6 +141,7 @@ specialityType::RectDouble AbGroupingArranger::arrange(GroupingArrangerData data
 
 specialityType::RectDouble AbGroupingArranger::arrangeGroup(const GroupingArrangerData& data) {
   RunJobs run(data.jobs);
+  prepareRun(run);
   GroupingInfo info;
   auto entries = placePass(data, run, info);
   if (checkRegisterMarkTarget(entries, run)) {
