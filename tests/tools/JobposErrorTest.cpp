@@ -26,7 +26,7 @@ TEST(JobposErrors, RefusalsExitWithTheirStatusAndWriteNothing) {
        notIni + " is not an INI job file: '=' character not found in line (line 1)"},
       {args(scratch, "31", "1600", banner), 2, "unknown kind 31"},
       {args(scratch, "1", "16OO", banner), 2, "--width: '16OO' is not a number"},
-      {args(scratch, "4", "1600", banner), 1,
+      {args(scratch, "4", "10", banner), 1,
        "alignmentJobPositionExec answered false (see --log error for the reason)"},
   };
   const std::vector<std::string> outputs = {scratch.file("out"), scratch.file("pic.svg")};
@@ -38,13 +38,13 @@ TEST(JobposErrors, RefusalsExitWithTheirStatusAndWriteNothing) {
 
 TEST(JobposErrors, LogErrorShowsTheLibrarysReason) {
   ScratchDir scratch;
-  auto withLog = args(scratch, "4", "1600", examples()[0]);
+  // Kind 4 on media 10 mm wide: the unit does not fit between the cuts.
+  auto withLog = args(scratch, "4", "10", examples()[0]);
   withLog.insert(withLog.begin() + 1, {"--log", "error"});
   const ToolRun run = runJobpos(withLog, scratch);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("jobpos log [error] "), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("arrangement kind 4 (FotobaMark) is not available"), std::string::npos)
-      << run.err;
+  EXPECT_NE(run.err.find("does not fit the room the cutter leaves"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find("[info]"), std::string::npos) << "below the level asked for";
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CommandLine.h"
+#include "CutLinesOverlay.h"
 #include "JobText.h"
 #include "LayoutEngine.h"
 #include "LogSink.h"
@@ -19,12 +20,9 @@ namespace fs = boost::filesystem;
 
 namespace {
 
-const char* const kJobPositionKinds = "0,1,2,3,5,9,10,11";
+const char* const kJobPositionKinds = "0-5, 9-12";
 
-bool isJobPositionKind(int kind) {
-  return kind == 0 || kind == 1 || kind == 2 || kind == 3 || kind == 5 || kind == 9 ||
-         kind == 10 || kind == 11;
-}
+bool isJobPositionKind(int kind) { return (kind >= 0 && kind <= 5) || (kind >= 9 && kind <= 12); }
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
 
@@ -92,8 +90,11 @@ int ArrangeCommand::run(const std::vector<std::string>& args) {
     outputs.add(target, texts[i]);
   }
   const SheetLayout layout(arranged);
+  // The Fotoba kind's layout is drawn with the trimmer's cut lines.
+  const CutLinesOverlay cuts;
+  const PictureOverlay* overlay = media.kind == 4 ? &cuts : nullptr;
   if (line.has("--svg"))
-    outputs.add(line.text("--svg"), SvgPicture(media.width, media.length).render(layout));
+    outputs.add(line.text("--svg"), SvgPicture(media.width, media.length, overlay).render(layout));
   outputs.commit();
 
   for (const auto& warning : layout.warnings())

@@ -2,8 +2,11 @@
 
 #include <boost/filesystem.hpp>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "CommandLine.h"
+#include "CutLinesOverlay.h"
 #include "GroupOverlay.h"
 #include "GroupSettings.h"
 #include "JobText.h"
@@ -21,8 +24,8 @@ namespace {
 
 const char* const kHelp =
     "usage: jobpos group --kind K --width W --length L [--gap SCAN,FEED] [--center]\n"
-    "                    [--twin WIDTH1,WIDTH2] --out DIR [--svg FILE] [--log LEVEL]\n"
-    "                    JOB.ini...\n"
+    "                    [--twin WIDTH1,WIDTH2] [--jig FILE.xml] --out DIR [--svg FILE]\n"
+    "                    [--log LEVEL] JOB.ini...\n"
     "Arranges the jobs as one group: the grouping primary (the job whose \"JobID\"\n"
     "equals its \"GroupingPrimary\") lists the members, margins and group duplicates\n"
     "in its Print section. Every job is written back into DIR under its file name.\n"
@@ -30,8 +33,11 @@ const char* const kHelp =
     "                     for the least media; 13,14,17,18 turn units to landscape,\n"
     "                     19,20 take turns off, 15,16,21,22 keep them; odd kinds\n"
     "                     order by member, then copy; even kinds by copy, then\n"
-    "                     member. 23-30 have no arranger in this build: the\n"
-    "                     library refuses them (status 1)\n"
+    "                     member. 23,24 for an XY slitter, 25,26 for a Fotoba\n"
+    "                     trimmer (layouts cut by straight cuts through the whole\n"
+    "                     piece, drawn with their cut lines), 29,30 into the\n"
+    "                     pockets of the jig of --jig; 27,28 the library refuses\n"
+    "  --jig FILE.xml     the jig for kinds 29,30 (InitJigParam)\n"
     "  --width, --length  the media in mm (--length -1: an unlimited roll)\n"
     "  --gap SCAN,FEED    mm between units across and along (default 0,0)\n"
     "  --center           centre each sheet across, leaving room for the\n"
@@ -52,6 +58,15 @@ MediaSettings mediaOf(const CommandLine& line) {
   return media;
 }
 
+std::string jigText(const std::string& path) {
+  boost::system::error_code error;
+  if (!fs::is_regular_file(path, error)) throw usage("--jig " + path + ": no such file");
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  if (!in || !(text << in.rdbuf())) throw usage("--jig " + path + ": cannot be read");
+  return text.str();
+}
+
 std::vector<JobText> jobsOf(const CommandLine& line, const fs::path& outDir) {
   if (line.files().empty()) throw usage("group needs at least one job file");
   return JobText::fromFiles(line.files(), outDir.string());
@@ -59,10 +74,11 @@ std::vector<JobText> jobsOf(const CommandLine& line, const fs::path& outDir) {
 
 // init, the jobs, the grouping: every job's text as the library returns it.
 std::vector<std::string> groupedTexts(const MediaSettings& media, const std::vector<JobText>& jobs,
-                                      const GroupSettings& group) {
+                                      const GroupSettings& group, const std::string& jig) {
   LayoutEngine engine;
   engine.init(media);
   for (const auto& job : jobs) engine.addJob(job.text());
+  if (!jig.empty()) engine.initJig(jig);
   try {
     engine.group();
   } catch (const ToolError&) {
@@ -100,15 +116,16 @@ const char* GroupCommand::help() { return kHelp; }
 
 int GroupCommand::run(const std::vector<std::string>& args) {
   const CommandLine line(args,
-                         {"--kind", "--width", "--length", "--gap", "--twin", "--out", "--svg",
-                          "--log"},
+                         {"--kind", "--width", "--length", "--gap", "--twin", "--jig", "--out",
+                          "--svg", "--log"},
                          {"--center"});
   if (line.has("--log")) LogSink::install(line.text("--log"));
   const MediaSettings media = mediaOf(line);
   const fs::path outDir = line.text("--out");
   const std::vector<JobText> jobs = jobsOf(line, outDir);
   const GroupSettings group(jobs);
-  const std::vector<std::string> texts = groupedTexts(media, jobs, group);
+  const std::string jig = line.has("--jig") ? jigText(line.text("--jig")) : "";
+  const std::vector<std::string> texts = groupedTexts(media, jobs, group, jig);
 
   OutputFiles outputs;
   std::vector<JobText> grouped;
@@ -119,9 +136,14 @@ int GroupCommand::run(const std::vector<std::string>& args) {
   }
   const SheetLayout layout(grouped);
   const GroupOverlay overlay(group);
+  // The cutter kinds are drawn with their cut lines.
+  const CutLinesOverlay cuts(&overlay);
+  const bool cutter = media.kind >= 23 && media.kind <= 26;
   if (line.has("--svg"))
     outputs.add(line.text("--svg"),
-                SvgPicture(media.width, media.length, &overlay).render(layout));
+                SvgPicture(media.width, media.length, cutter ? static_cast<const PictureOverlay*>(&cuts)
+                                                             : &overlay)
+                    .render(layout));
   outputs.commit();
 
   for (const auto& warning : layout.warnings())

@@ -63,6 +63,14 @@ void LayoutEngine::arrangeJig(const std::string& jigXmlText, const std::string& 
     throw answeredFalse("alignmentJigPositionExec");
 }
 
+void LayoutEngine::initJig(const std::string& xmlText) { InitJigParam(instance_, xmlText.c_str()); }
+
+void LayoutEngine::slitter(const SlitterSettings& s) {
+  if (!alignmentXYSlitterPositionExec(instance_, s.centerInScan, s.gapScan, s.gapFeed, s.width,
+                                      s.length, s.variant))
+    throw answeredFalse("alignmentXYSlitterPositionExec");
+}
+
 std::vector<std::string> LayoutEngine::jobTexts() {
   int count = 0;
   if (!getAlignmentJobCount(instance_, &count)) throw answeredFalse("getAlignmentJobCount");

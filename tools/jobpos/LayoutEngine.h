@@ -29,6 +29,16 @@ struct TilingSettings {
   double pairRowWidthLimit = 0.0; // 7: mm, the width limit of a paired row
 };
 
+// The six arguments of alignmentXYSlitterPositionExec, in its order.
+struct SlitterSettings {
+  bool centerInScan = false;
+  double gapScan = 0.0;  // mm
+  double gapFeed = 0.0;  // mm
+  double width = 0.0;    // printable width, mm
+  double length = -1.0;  // printable length, mm; -1 an unlimited roll
+  unsigned variant = 0;  // layout variant
+};
+
 // The rectangle alignmentJobPositionExec hands back for sheet 1.
 struct SheetRect {
   double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
@@ -54,6 +64,10 @@ class LayoutEngine {
   void addVariableData(const std::string& key, const std::string& xmlText);
   // The jig run for the target job; throws ToolError(1) when it answers false.
   void arrangeJig(const std::string& jigXmlText, const std::string& targetJobId);
+  // The jig of the jig grouping kinds (InitJigParam).
+  void initJig(const std::string& xmlText);
+  // The stand-alone XY slitter arrangement of the jobs.
+  void slitter(const SlitterSettings& slitter);
   // Every job's text as the library hands it back, in the order added.
   std::vector<std::string> jobTexts();
 

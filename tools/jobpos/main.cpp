@@ -13,6 +13,7 @@
 #include "LogSink.h"
 #include "ReadCommand.h"
 #include "ShowCommand.h"
+#include "SlitterCommand.h"
 #include "TileCommand.h"
 #include "ToolError.h"
 
@@ -30,14 +31,16 @@ const char* const kUsage =
     "       jobpos group --kind 13..30 --width W --length L [--gap SCAN,FEED] [--center]\n"
     "                    [--twin WIDTH1,WIDTH2] --out DIR [--svg FILE] [--log LEVEL]\n"
     "                    JOB.ini...\n"
+    "       jobpos slitter --width W --length L [--gap SCAN,FEED] [--center] [--variant N]\n"
+    "                      [--device FILE.xml] --out DIR [--svg FILE] [--log LEVEL] JOB.ini...\n"
     "       jobpos show [--width W] --svg FILE JOB.ini...\n"
     "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
     "       jobpos jig --jig FILE.xml --target ID [--vdp ID=FILE.xml ...] --out DIR\n"
     "                  [--svg FILE] [--log LEVEL] JOB.ini...\n"
     "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
-    "job-position kinds: 0,1,2,3,5,9,10,11 (the library knows 0-30); tiling kinds 6,7,8;\n"
-    "grouping kinds 13-22; jobpos tile --help and jobpos group --help explain those\n"
-    "commands\n";
+    "job-position kinds: 0-5 and 9-12 (the library knows 0-30); tiling kinds 6,7,8;\n"
+    "grouping kinds 13-30 but 27,28; jobpos tile --help, jobpos group --help and\n"
+    "jobpos slitter --help explain those commands\n";
 
 bool asksForHelp(const std::vector<std::string>& args) {
   return args.size() == 2 && (args[1] == "--help" || args[1] == "-h");
@@ -66,11 +69,16 @@ int main(int argc, char** argv) {
     std::fputs(GroupCommand::help(), stdout);
     return 0;
   }
+  if (args[0] == "slitter" && asksForHelp(args)) {
+    std::fputs(SlitterCommand::help(), stdout);
+    return 0;
+  }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
     if (args[0] == "arrange") return ArrangeCommand::run(rest);
     if (args[0] == "tile") return TileCommand::run(rest);
     if (args[0] == "group") return GroupCommand::run(rest);
+    if (args[0] == "slitter") return SlitterCommand::run(rest);
     if (args[0] == "show") return ShowCommand::run(rest);
     if (args[0] == "read") return ReadCommand::run(rest);
     if (args[0] == "jig") return JigCommand::run(rest);
