@@ -54,20 +54,20 @@ GuillotinePacker::Strip stripOf(const GuillotinePlacement::Settings& s) {
   unitCmnGuard::raise(UNITCMN_SITE, text.str());
 }
 
+bool isLength(double value) { return std::isfinite(value) && value >= 0.0; }
+
 void requirePlaceable(const std::vector<ArrangeEntry>& entries,
-                      const GuillotinePacker::Strip& strip, bool turns) {
+                      const GuillotinePlacement::Settings& s, const GuillotinePacker::Strip& strip) {
   if (entries.size() > GuillotinePlacement::kMaxEntries)
     unitCmnGuard::raise(UNITCMN_SITE, "cutter: the guillotine arrangement places at most " +
                                           std::to_string(GuillotinePlacement::kMaxEntries) +
                                           " units in one run (the jobs make " +
                                           std::to_string(entries.size()) + ")");
-  const bool finite = std::isfinite(strip.width) && std::isfinite(strip.gapScan) &&
-                      std::isfinite(strip.gapFeed) && strip.gapScan >= 0 && strip.gapFeed >= 0;
-  if (!finite)
+  if (!(isLength(s.gapScan) && isLength(s.gapFeed) && std::isfinite(strip.width)))
     unitCmnGuard::raise(UNITCMN_SITE, "cutter: the gaps or the room on the media are not "
                                       "lengths of 0 mm or more");
   for (const ArrangeEntry& e : entries)
-    if (!GuillotinePacker::fitsEmptySheet(itemOf(e, turns), strip)) refuseUnfit(e, strip);
+    if (!GuillotinePacker::fitsEmptySheet(itemOf(e, s.turns), strip)) refuseUnfit(e, strip);
 }
 
 // Moves every sheet to the middle of the room across.
@@ -107,7 +107,7 @@ void GuillotinePlacement::place(std::vector<ArrangeEntry>& entries, const Settin
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty()) return;
     const GuillotinePacker::Strip strip = stripOf(settings);
-    requirePlaceable(entries, strip, settings.turns);
+    requirePlaceable(entries, settings, strip);
     std::vector<GuillotineItem> items;
     for (const ArrangeEntry& e : entries) items.push_back(itemOf(e, settings.turns));
     const std::vector<GuillotinePlace> places = GuillotinePacker::pack(items, strip);
