@@ -37,9 +37,10 @@ GuillotineItem itemOf(const ArrangeEntry& e, bool turns) {
 GuillotinePacker::Strip stripOf(const GuillotinePlacement::Settings& s) {
   GuillotinePacker::Strip strip;
   strip.width = s.area.width - s.cutter.left - s.cutter.right;
+  // A frame longer than the sheet leaves no length (never an unlimited one).
   strip.length = s.area.height == LengthLimit::kUnlimited
                      ? -1.0
-                     : s.area.height - s.cutter.top - s.cutter.bottom;
+                     : std::max(0.0, s.area.height - s.cutter.top - s.cutter.bottom);
   strip.gapScan = std::max(s.gapScan, s.cutter.gap);
   strip.gapFeed = std::max(s.gapFeed, s.cutter.gap);
   return strip;
