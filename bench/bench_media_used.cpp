@@ -96,10 +96,18 @@ double ratio(const Kind& kind, const std::vector<Piece>& pieces) {
     addJob(p, jobText(i, pieces[i], pieces.size()).c_str());
   bool ok = false;
   switch (kind.run) {
-    case Run::JobPosition: ok = alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0); break;
-    case Run::Grouping: ok = alignmentGroupingJobPositionExec(p); break;
-    case Run::Slitter: ok = alignmentXYSlitterPositionExec(p, false, 0, 0, kSide, -1, 0); break;
-    case Run::SlitterUpright: ok = alignmentXYSlitterPositionExec(p, false, 0, 0, kSide, -1, 2); break;
+    case Run::JobPosition:
+      ok = alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0);
+      break;
+    case Run::Grouping:
+      ok = alignmentGroupingJobPositionExec(p);
+      break;
+    case Run::Slitter:
+      ok = alignmentXYSlitterPositionExec(p, false, 0, 0, kSide, -1, 0);
+      break;
+    case Run::SlitterUpright:
+      ok = alignmentXYSlitterPositionExec(p, false, 0, 0, kSide, -1, 2);
+      break;
   }
   const double used = ok ? usedLength(p, pieces.size()) : -1.0;
   disposeInstance(p);

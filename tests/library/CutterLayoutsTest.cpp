@@ -91,7 +91,8 @@ TEST_P(CutterLayouts, CutApartOnTheMedia) {
   init(p, r.kind, kGap, kGap, false, kWidth, r.length, 0, 0);
   for (const std::string& text : jobs()) addJob(p, text.c_str());
   bool ok = false;
-  if (r.kind < 0) ok = alignmentXYSlitterPositionExec(p, true, kGap, kGap, kWidth, r.length, r.variant);
+  if (r.kind < 0)
+    ok = alignmentXYSlitterPositionExec(p, true, kGap, kGap, kWidth, r.length, r.variant);
   else if (r.kind >= 13) ok = alignmentGroupingJobPositionExec(p);
   else ok = alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0);
   ASSERT_TRUE(ok);
@@ -109,7 +110,10 @@ TEST_P(CutterLayouts, CutApartOnTheMedia) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, CutterLayouts,
     ::testing::Values(CutterRun{"fotoba", 4, 0, -1}, CutterRun{"fotoba_sheets", 4, 0, 700},
-                      CutterRun{"group_slitter", 23, 0, -1}, CutterRun{"group_slitter_copies", 24, 0, 800},
-                      CutterRun{"group_fotoba", 25, 0, -1}, CutterRun{"group_fotoba_copies", 26, 0, -1},
-                      CutterRun{"slitter", -1, 0, -1}, CutterRun{"slitter_upright_sheets", -1, 2, 900}),
+                      CutterRun{"group_slitter", 23, 0, -1},
+                      CutterRun{"group_slitter_copies", 24, 0, 800},
+                      CutterRun{"group_fotoba", 25, 0, -1},
+                      CutterRun{"group_fotoba_copies", 26, 0, -1},
+                      CutterRun{"slitter", -1, 0, -1},
+                      CutterRun{"slitter_upright_sheets", -1, 2, 900}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -26,7 +26,8 @@ bool CutLines::split(const std::vector<Box>& boxes, const Box& piece, bool acros
   auto lo = [&](const Box& b) { return across ? b.y0 : b.x0; };
   auto hi = [&](const Box& b) { return across ? b.y1 : b.x1; };
   std::vector<Box> sorted = boxes;
-  std::sort(sorted.begin(), sorted.end(), [&](const Box& a, const Box& b) { return hi(a) < hi(b); });
+  std::sort(sorted.begin(), sorted.end(),
+            [&](const Box& a, const Box& b) { return hi(a) < hi(b); });
   for (const Box& candidate : sorted) {
     const double at = hi(candidate);
     std::vector<Box> before, after;

@@ -139,11 +139,9 @@ int GroupCommand::run(const std::vector<std::string>& args) {
   // The cutter kinds are drawn with their cut lines.
   const CutLinesOverlay cuts(&overlay);
   const bool cutter = media.kind >= 23 && media.kind <= 26;
+  const PictureOverlay* marks = cutter ? static_cast<const PictureOverlay*>(&cuts) : &overlay;
   if (line.has("--svg"))
-    outputs.add(line.text("--svg"),
-                SvgPicture(media.width, media.length, cutter ? static_cast<const PictureOverlay*>(&cuts)
-                                                             : &overlay)
-                    .render(layout));
+    outputs.add(line.text("--svg"), SvgPicture(media.width, media.length, marks).render(layout));
   outputs.commit();
 
   for (const auto& warning : layout.warnings())

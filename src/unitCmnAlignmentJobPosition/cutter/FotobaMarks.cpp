@@ -6,7 +6,9 @@
 
 namespace {
 
-double key(const char* name, double value) { return CutterKeys::length("Fotoba marks", name, value); }
+double key(const char* name, double value) {
+  return CutterKeys::length("Fotoba marks", name, value);
+}
 
 }  // namespace
 

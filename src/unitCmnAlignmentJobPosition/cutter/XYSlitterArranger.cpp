@@ -34,7 +34,9 @@ bool XYSlitterArranger::arrange(const XYSlitterArrangerData& data) {
   });
 }
 
-void XYSlitterArranger::prepareRun(RunJobs& run) const { SlitterMarks::applyTo(run, primaryOf(run)); }
+void XYSlitterArranger::prepareRun(RunJobs& run) const {
+  SlitterMarks::applyTo(run, primaryOf(run));
+}
 
 specialityType::DimDouble XYSlitterArranger::areaOf(const CompositeArrangerData& data,
                                                     const RunJobs& run) {

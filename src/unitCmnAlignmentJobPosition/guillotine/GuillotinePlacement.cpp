@@ -58,7 +58,8 @@ GuillotinePacker::Strip stripOf(const GuillotinePlacement::Settings& s) {
 bool isLength(double value) { return std::isfinite(value) && value >= 0.0; }
 
 void requirePlaceable(const std::vector<ArrangeEntry>& entries,
-                      const GuillotinePlacement::Settings& s, const GuillotinePacker::Strip& strip) {
+                      const GuillotinePlacement::Settings& s,
+                      const GuillotinePacker::Strip& strip) {
   if (entries.size() > GuillotinePlacement::kMaxEntries)
     unitCmnGuard::raise(UNITCMN_SITE, "cutter: the guillotine arrangement places at most " +
                                           std::to_string(GuillotinePlacement::kMaxEntries) +
