@@ -1,0 +1,84 @@
+#include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
+
+#include <algorithm>
+
+// Keeps a quadrant in the slot of one it contains, else in a free slot,
+// else in place of the one with the largest corner.
+void CandidateList::Item::remember(double w, double h) {
+  std::size_t slot = 0;
+  for (std::size_t i = 0; i < kSlots; ++i) {
+    if (std::isnan(failedWidth[i]) || (w <= failedWidth[i] && h <= failedHeight[i])) {
+      slot = i;
+      break;
+    }
+    if (failedWidth[i] + failedHeight[i] > failedWidth[slot] + failedHeight[slot]) slot = i;
+  }
+  failedWidth[slot] = w;
+  failedHeight[slot] = h;
+}
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr CandidateList::Bounds kEmpty{kInf, kInf, -kInf, -kInf};
+
+CandidateList::Bounds joined(const CandidateList::Bounds& a, const CandidateList::Bounds& b) {
+  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
+          std::max(a.maxY, b.maxY)};
+}
+
+}  // namespace
+
+void CandidateList::clear() {
+  items_.clear();
+  rebuild(1);
+  dead_ = 0;
+  points_.clear();
+}
+
+void CandidateList::setLeaf(std::size_t slot, const Bounds& b) {
+  std::size_t node = leaves_ + slot;
+  tree_[node] = b;
+  for (node /= 2; node >= 1; node /= 2) tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
+}
+
+void CandidateList::rebuild(std::size_t leaves) {
+  leaves_ = leaves;
+  tree_.assign(2 * leaves_, kEmpty);
+  for (std::size_t slot = 0; slot < items_.size(); ++slot) {
+    const Item& item = items_[slot];
+    if (item.alive) tree_[leaves_ + slot] = {item.at.x, item.at.y, item.at.x, item.at.y};
+  }
+  for (std::size_t node = leaves_ - 1; node >= 1; --node)
+    tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
+}
+
+void CandidateList::append(const CornerPoint& c) {
+  items_.push_back(Item{c});
+  points_.insert(c);
+  if (items_.size() > leaves_) rebuild(2 * leaves_);
+  else setLeaf(items_.size() - 1, {c.x, c.y, c.x, c.y});
+}
+
+void CandidateList::remove(std::size_t slot) {
+  Item& item = items_[slot];
+  if (!item.alive) return;
+  item.alive = false;
+  points_.erase(item.at);
+  ++dead_;
+  setLeaf(slot, kEmpty);
+}
+
+void CandidateList::compactIfSparse() {
+  if (dead_ < 64 || dead_ * 2 < items_.size()) return;
+  std::vector<Item> living;
+  living.reserve(items_.size() - dead_);
+  for (const Item& item : items_) {
+    if (item.alive) living.push_back(item);
+  }
+  items_.swap(living);
+  dead_ = 0;
+  std::size_t leaves = 1;
+  while (leaves < items_.size()) leaves *= 2;
+  rebuild(leaves);
+}
