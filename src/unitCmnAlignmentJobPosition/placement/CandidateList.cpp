@@ -3,16 +3,19 @@
 #include <algorithm>
 
 // Keeps a quadrant in the slot of one it contains, else in a free slot,
-// else in place of the one with the largest corner.
+// else in place of the one with the largest corner, unless its own corner
+// is larger still.
 void CandidateList::Item::remember(double w, double h) {
   std::size_t slot = 0;
   for (std::size_t i = 0; i < kSlots; ++i) {
     if (std::isnan(failedWidth[i]) || (w <= failedWidth[i] && h <= failedHeight[i])) {
-      slot = i;
-      break;
+      failedWidth[i] = w;
+      failedHeight[i] = h;
+      return;
     }
     if (failedWidth[i] + failedHeight[i] > failedWidth[slot] + failedHeight[slot]) slot = i;
   }
+  if (w + h >= failedWidth[slot] + failedHeight[slot]) return;
   failedWidth[slot] = w;
   failedHeight[slot] = h;
 }

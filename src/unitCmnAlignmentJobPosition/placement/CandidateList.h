@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -30,6 +31,7 @@ class CandidateList {
     bool alive = true;
     double failedWidth[kSlots] = {NAN, NAN, NAN};  // NaN: an empty slot
     double failedHeight[kSlots] = {NAN, NAN, NAN};
+    uint32_t blocker = UINT32_MAX;  // the sheet entry that blocked it last, if any
 
     bool rejects(double w, double h) const {
       for (std::size_t i = 0; i < kSlots; ++i) {

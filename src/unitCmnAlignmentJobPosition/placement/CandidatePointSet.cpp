@@ -14,9 +14,16 @@ uint64_t CandidatePointSet::bits(double v) {
   return out;
 }
 
+// Coordinates are often round numbers whose low bits are all zero, so both
+// are mixed through every bit (the finaliser of MurmurHash3) before the low
+// bits pick the slot.
 std::size_t CandidatePointSet::home(uint64_t x, uint64_t y) const {
-  uint64_t h = x * 0x9E3779B97F4A7C15ull ^ (y + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
-  h ^= h >> 29;
+  uint64_t h = x ^ (y * 0x9E3779B97F4A7C15ull + (y >> 7));
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  h ^= h >> 33;
   return static_cast<std::size_t>(h) & (slots_.size() - 1);
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <climits>
 #include <limits>
 #include <optional>
 
@@ -43,16 +44,18 @@ struct Placed {
   double X, Y, MmWidth, MmHeight;
 };
 
-// The smallest size that still makes `grows` true, found near the estimate
-// and checked with the very expression of the rule; `known` (for which it
-// is true) when the estimate does not hold within a few steps. `grows` is
-// monotone: true for a size stays true for every larger one.
+// A size near the smallest that makes `grows` true: the estimate, or a
+// little more (the rule's sums round, so the estimate can fall a rounding
+// short), checked with the very expression of the rule; `known` (for which
+// it is true) when none of them holds. `grows` is monotone: true for a size
+// stays true for every larger one, so any size it holds for will do.
 template <class Grows>
-double smallestHolding(double estimate, double known, Grows grows) {
-  double t = estimate;
-  for (int step = 0; step < 4 && t < known; ++step) {
+double smallestHolding(double estimate, double scale, double known, Grows grows) {
+  const double nudge = std::fabs(scale) * 1e-12 + 1e-12;
+  for (double extra : {0.0, nudge, nudge * 1e3, nudge * 1e6}) {
+    const double t = estimate + extra;
+    if (!(t < known)) break;
     if (grows(t)) return t;
-    t = std::nextafter(t, kInf);
   }
   return known;
 }
@@ -156,23 +159,44 @@ class Run {
            c.y + minHeight_[next] > space_.lengthLimit;
   }
 
-  // The placed or locked entry a w x h entry at c conflicts with (its
-  // left and top edges), if any.
-  std::optional<CornerPoint> conflicting(const CornerPoint& c, double w, double h) const {
+  // What a w x h entry at a candidate conflicts with: the left and top
+  // edges of the entry, and which entry of the sheet it is (none for a
+  // locked unit).
+  struct Conflict {
+    CornerPoint edge;
+    uint32_t sheetEntry;
+  };
+  static constexpr uint32_t kNone = UINT32_MAX;
+
+  // Tries the entry that blocked the candidate last first: it is still
+  // there and often still in the way.
+  std::optional<Conflict> conflicting(const CandidateList::Item& item, double w, double h) const {
+    const CornerPoint& c = item.at;
+    if (item.blocker != kNone) {
+      const Placed& p = placed_[item.blocker];
+      if (Rules::conflicts(p, c.x, c.y, w, h, space_)) return Conflict{{p.X, p.Y}, item.blocker};
+    }
     const double right = c.x + w + space_.gapScan, bottom = c.y + h + space_.gapFeed;
     const Box box = span({c.x, right}, {c.y, bottom});
-    std::optional<CornerPoint> found;
-    if (grid_.any(box, [&](uint32_t id) {
-          const Placed& p = placed_[id];
-          if (!Rules::conflicts(p, c.x, c.y, w, h, space_)) return false;
-          found = CornerPoint{p.X, p.Y};
-          return true;
-        }))
-      return found;
+    // Of the entries in the way, the one closest to the candidate blocks
+    // the most sizes: remembering it saves the most tests later.
+    std::optional<Conflict> found;
+    double closest = kInf;
+    grid_.any(box, [&](uint32_t id) {
+      const Placed& p = placed_[id];
+      if (!Rules::conflicts(p, c.x, c.y, w, h, space_)) return false;
+      const double reach = std::max(p.X - c.x, p.Y - c.y);
+      if (!found || reach < closest) {
+        found = Conflict{{p.X, p.Y}, id};
+        closest = reach;
+      }
+      return false;
+    });
+    if (found) return found;
     lockedGrid_.any(box, [&](uint32_t id) {
       const ArrangeEntry& p = (*settings_.locked)[id];
       if (!Rules::conflicts(p, c.x, c.y, w, h, space_)) return false;
-      found = CornerPoint{p.X, p.Y};
+      found = Conflict{{p.X, p.Y}, kNone};
       return true;
     });
     return found;
@@ -184,8 +208,10 @@ class Run {
   void rememberConflict(CandidateList::Item& c, double w, double h, const CornerPoint& edge) const {
     const double gs = space_.gapScan, gf = space_.gapFeed, x = c.at.x, y = c.at.y;
     const double left = edge.x + kEps, top = edge.y + kEps;
-    const double width = smallestHolding(left - gs - x, w, [&](double t) { return x + t + gs > left; });
-    const double height = smallestHolding(top - gf - y, h, [&](double t) { return y + t + gf > top; });
+    const double width =
+        smallestHolding(left - gs - x, left, w, [&](double t) { return x + t + gs > left; });
+    const double height =
+        smallestHolding(top - gf - y, top, h, [&](double t) { return y + t + gf > top; });
     c.remember(width, height);
   }
 
@@ -225,8 +251,9 @@ class Run {
         Search& s = searches[k];
         if (s.best != nullptr && !Rules::better(c.at, *s.best)) continue;
         if (!Rules::fits(c.at, s.w, s.h, space_) || c.rejects(s.w, s.h)) continue;
-        if (const std::optional<CornerPoint> edge = conflicting(c.at, s.w, s.h)) {
-          rememberConflict(c, s.w, s.h, *edge);
+        if (const std::optional<Conflict> conflict = conflicting(c, s.w, s.h)) {
+          rememberConflict(c, s.w, s.h, conflict->edge);
+          if (conflict->sheetEntry != kNone) c.blocker = conflict->sheetEntry;
           touched_.push_back(slot);
           continue;
         }
