@@ -1,5 +1,6 @@
 #include "PlainCornerPointPlacement.h"
 
+#include <limits>
 #include <optional>
 
 #include "unitCmnAlignmentJobPosition/frame/EntryRotation.h"
@@ -41,9 +42,12 @@ struct Run {
   }
 
   std::optional<CornerPoint> search(double w, double h) const {
+    // The grouping search starts from the largest finite point.
     std::optional<CornerPoint> best;
+    const double most = std::numeric_limits<double>::max();
     for (const CornerPoint& c : candidates) {
       if (!usable(c, w, h)) continue;
+      if (settings.locked != nullptr && !best && !Rules::better(c, {most, most})) continue;
       if (!best || Rules::better(c, *best)) best = c;
     }
     return best;

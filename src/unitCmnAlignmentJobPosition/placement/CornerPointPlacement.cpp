@@ -227,6 +227,12 @@ class Run {
     const CornerPoint* best = nullptr;
   };
 
+  // Whether a search with no best yet may take c: the grouping search
+  // starts from the largest finite point.
+  bool startable(const CornerPoint& c) const {
+    return settings_.locked == nullptr || c.y < std::numeric_limits<double>::max();
+  }
+
   // Whether a search may take a point of a block: the block does not lie
   // wholly below its best so far, nor wholly too far right or down for its
   // size.
@@ -249,7 +255,7 @@ class Run {
       CandidateList::Item& c = candidates_[slot];
       for (std::size_t k = 0; k < count; ++k) {
         Search& s = searches[k];
-        if (s.best != nullptr && !Rules::better(c.at, *s.best)) continue;
+        if (s.best != nullptr ? !Rules::better(c.at, *s.best) : !startable(c.at)) continue;
         if (!Rules::fits(c.at, s.w, s.h, space_) || c.rejects(s.w, s.h)) continue;
         if (const std::optional<Conflict> conflict = conflicting(c, s.w, s.h)) {
           rememberConflict(c, s.w, s.h, conflict->edge);

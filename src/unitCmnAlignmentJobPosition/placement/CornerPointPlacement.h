@@ -41,14 +41,21 @@ class CornerPointPlacement {
     double gapFeed = 0.0;            // mm kept below every entry
     bool tryTurned = false;          // also try each entry turned a quarter
     bool centerInScan = false;       // centre each sheet's layout across the area
-    // What the grouping placement adds: units that keep the place (X, Y,
-    // ArrangeNum) they have. On their sheet they block placements as placed
-    // entries do (with the gaps), and their corners
-    // (CornerPointRules::lockedCorners) join the candidates as they are,
-    // repeats included, when the sheet's first placement is searched: on
-    // sheet 1 before the first entry, on a later sheet after the entry that
-    // opened it, which takes the sheet's top-left corner whatever lies
-    // there. Null or empty: the composite placement.
+    // The grouping placement, when set (an empty list will do): what it
+    // adds to the composite one is here and nowhere else.
+    //  - Locked units, which keep the place (X, Y, ArrangeNum) they have. On
+    //    their sheet they block placements as placed entries do (with the
+    //    gaps), and their corners (CornerPointRules::lockedCorners) join the
+    //    candidates as they are, repeats included, when the sheet's first
+    //    placement is searched: on sheet 1 before the first entry, on a
+    //    later sheet after the entry that opened it, which takes the sheet's
+    //    top-left corner whatever lies there.
+    //  - Its search starts from the largest finite point rather than from
+    //    the first usable candidate, so a candidate at the largest finite y
+    //    is never taken.
+    // Everything else (the candidates, their order, the removal of covered
+    // and of left-and-above candidates, the repeated-point rule) is the
+    // composite placement's.
     const std::vector<ArrangeEntry>* locked = nullptr;
   };
 

@@ -14,7 +14,6 @@
 // a query box that cannot be mapped to cells answers every entry.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -75,10 +74,11 @@ class PlacedEntryGrid {
   bool range(const Box& box, Range& r) const;
   std::size_t column(double x) const { return cellOf(x, cols_); }
   std::size_t row(double y) const { return cellOf(y, maxRows_); }
-  // The cell of v among count cells (v is finite).
+  // The cell of v among count cells (v is finite; truncation is the floor
+  // of a positive number).
   std::size_t cellOf(double v, std::size_t count) const {
     if (v <= 0) return 0;
-    const double index = std::floor(v * perCell_);
+    const double index = v * perCell_;
     return index >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(index);
   }
   void growRows(std::size_t rows);
