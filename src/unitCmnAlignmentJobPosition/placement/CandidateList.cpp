@@ -39,19 +39,26 @@ void CandidateList::clear() {
   points_.clear();
 }
 
-void CandidateList::setLeaf(std::size_t slot, const Bounds& b) {
-  std::size_t node = leaves_ + slot;
-  tree_[node] = b;
+CandidateList::Bounds CandidateList::runBounds(std::size_t run) const {
+  Bounds b = kEmpty;
+  const std::size_t end = std::min(items_.size(), (run + 1) * kRun);
+  for (std::size_t slot = run * kRun; slot < end; ++slot) {
+    const Item& item = items_[slot];
+    if (item.alive) b = joined(b, {item.at.x, item.at.y, item.at.x, item.at.y});
+  }
+  return b;
+}
+
+void CandidateList::update(std::size_t slot) {
+  std::size_t node = leaves_ + slot / kRun;
+  tree_[node] = runBounds(slot / kRun);
   for (node /= 2; node >= 1; node /= 2) tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
 }
 
 void CandidateList::rebuild(std::size_t leaves) {
   leaves_ = leaves;
   tree_.assign(2 * leaves_, kEmpty);
-  for (std::size_t slot = 0; slot < items_.size(); ++slot) {
-    const Item& item = items_[slot];
-    if (item.alive) tree_[leaves_ + slot] = {item.at.x, item.at.y, item.at.x, item.at.y};
-  }
+  for (std::size_t run = 0; run * kRun < items_.size(); ++run) tree_[leaves_ + run] = runBounds(run);
   for (std::size_t node = leaves_ - 1; node >= 1; --node)
     tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
 }
@@ -59,8 +66,8 @@ void CandidateList::rebuild(std::size_t leaves) {
 void CandidateList::append(const CornerPoint& c) {
   items_.push_back(Item{c});
   points_.insert(c);
-  if (items_.size() > leaves_) rebuild(2 * leaves_);
-  else setLeaf(items_.size() - 1, {c.x, c.y, c.x, c.y});
+  if (items_.size() > leaves_ * kRun) rebuild(2 * leaves_);
+  else update(items_.size() - 1);
 }
 
 void CandidateList::remove(std::size_t slot) {
@@ -69,7 +76,7 @@ void CandidateList::remove(std::size_t slot) {
   item.alive = false;
   points_.erase(item.at);
   ++dead_;
-  setLeaf(slot, kEmpty);
+  update(slot);
 }
 
 void CandidateList::compactIfSparse() {
@@ -82,6 +89,6 @@ void CandidateList::compactIfSparse() {
   items_.swap(living);
   dead_ = 0;
   std::size_t leaves = 1;
-  while (leaves < items_.size()) leaves *= 2;
+  while (leaves * kRun < items_.size()) leaves *= 2;
   rebuild(leaves);
 }

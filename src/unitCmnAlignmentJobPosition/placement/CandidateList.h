@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cmath>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -73,19 +74,26 @@ class CandidateList {
   void descend(std::size_t node, Look& look, Visit& visit) {
     if (!look(tree_[node])) return;
     if (node >= leaves_) {
-      const std::size_t slot = node - leaves_;
-      if (slot < items_.size() && items_[slot].alive) visit(slot);
+      const std::size_t first = (node - leaves_) * kRun;
+      const std::size_t end = std::min(items_.size(), first + kRun);
+      for (std::size_t slot = first; slot < end; ++slot) {
+        if (items_[slot].alive) visit(slot);
+      }
       return;
     }
     descend(2 * node, look, visit);
     descend(2 * node + 1, look, visit);
   }
-  void setLeaf(std::size_t slot, const Bounds& b);
+  // Recomputes the box of the run holding slot, and of the nodes above.
+  void update(std::size_t slot);
+  Bounds runBounds(std::size_t run) const;
   void rebuild(std::size_t leaves);
 
   std::vector<Item> items_;
-  // A complete binary tree over leaves_ slots: node 1 the root, node n's
-  // children 2n and 2n + 1, slot s at node leaves_ + s.
+  // A complete binary tree over leaves_ runs of kRun slots: node 1 the
+  // root, node n's children 2n and 2n + 1, run r (slots r * kRun to
+  // r * kRun + kRun - 1, looked at one by one) at node leaves_ + r.
+  static constexpr std::size_t kRun = 8;
   std::vector<Bounds> tree_ = std::vector<Bounds>(2);
   std::size_t leaves_ = 1;
   std::size_t dead_ = 0;
