@@ -9,15 +9,18 @@ double Sheet::usedLength() const {
   return length;
 }
 
-double Sheet::unitArea() const {
+double Sheet::unitArea(double width) const {
   double area = 0.0;
-  for (const auto& u : units_) area += u.width * u.height;
+  for (const auto& u : units_) {
+    const double across = std::min(u.x + u.width, width) - std::max(u.x, 0.0);
+    if (across > 0.0) area += across * u.height;
+  }
   return area;
 }
 
 double Sheet::utilisation(double width) const {
   const double media = width * usedLength();
-  return media > 0.0 ? unitArea() / media : 0.0;
+  return media > 0.0 ? unitArea(width) / media : 0.0;
 }
 
 double Sheet::smallestX() const {

@@ -42,7 +42,9 @@ class Sheet {
 
   // The length used from the media edge: the largest y + height.
   double usedLength() const;
-  double unitArea() const;
+  // The units' area within the printable width (a unit reaching past an
+  // edge counts only its part on the media).
+  double unitArea(double width) const;
   // Area of the units over width x used length; 0 when that is empty.
   double utilisation(double width) const;
   // The smallest offsets: the margin the layout leaves before its first

@@ -1,6 +1,7 @@
 #include "SheetLayout.h"
 
 #include <algorithm>
+#include <boost/filesystem/path.hpp>
 #include <cmath>
 #include <utility>
 #include <cstdlib>
@@ -54,9 +55,14 @@ void addCorrections(const std::string& text, double& x, double& y) {
 
 }  // namespace
 
-SheetLayout::SheetLayout(const std::vector<JobText>& jobs) {
+SheetLayout::SheetLayout(const std::vector<JobText>& jobs, const std::vector<JobText>& asGiven) {
   for (size_t i = 0; i < jobs.size(); ++i) {
     jobIds_.push_back(jobs[i].jobId());
+    const JobText& given = i < asGiven.size() ? asGiven[i] : jobs[i];
+    const auto name = given.value("Job", "JobName");
+    jobNames_.push_back(name && !name->empty()
+                            ? *name
+                            : boost::filesystem::path(given.origin()).filename().string());
     addJob(jobs[i], static_cast<int>(i));
   }
   sheets_.erase(std::remove_if(sheets_.begin(), sheets_.end(),

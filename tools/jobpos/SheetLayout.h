@@ -22,12 +22,17 @@
 
 class SheetLayout {
  public:
-  explicit SheetLayout(const std::vector<JobText>& jobs);
+  // asGiven: the same jobs as the operator gave them, for their names (a
+  // job text handed back keeps only the keys the library knows).
+  explicit SheetLayout(const std::vector<JobText>& jobs,
+                       const std::vector<JobText>& asGiven = {});
 
   // Sheets in ascending number; sheets without units are left out.
   const std::vector<Sheet>& sheets() const { return sheets_; }
   // Job identifiers in the order of the jobs (PlacedUnit::jobIndex).
   const std::vector<std::string>& jobIds() const { return jobIds_; }
+  // Each job's name: the "Job" section's "JobName", else its file name.
+  const std::vector<std::string>& jobNames() const { return jobNames_; }
   // Problems met (a listed unit without its section, a job without a size).
   const std::vector<std::string>& warnings() const { return warnings_; }
   // The printable area an "Arrange" section records (width, length); 0 and
@@ -43,6 +48,7 @@ class SheetLayout {
 
   std::vector<Sheet> sheets_;
   std::vector<std::string> jobIds_;
+  std::vector<std::string> jobNames_;
   std::vector<std::string> warnings_;
   double recordedWidth_ = 0.0;
   double recordedLength_ = -1.0;
