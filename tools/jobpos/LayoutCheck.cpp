@@ -110,7 +110,7 @@ void LayoutCheck::checkRolls(int sheet, const PlacedUnit& u) {
   const bool onSecond = u.x >= media_.twinStart - kTol && right <= media_.width + kTol;
   if (onFirst || onSecond) return;
   add(LayoutWarning::kAcrossRolls, sheet, u,
-      "lies across the rolls (first roll 0 to " + mm(media_.firstRoll) +
+      "does not lie within one roll (first roll 0 to " + mm(media_.firstRoll) +
           " mm, second roll from " + mm(media_.twinStart) + " mm)");
 }
 
