@@ -149,6 +149,7 @@ TEST(JobposStatus, BadValuesOfTheNewOptionsAreRefused) {
         scratch.file("out"), banner, "--json"}, 2, "--json needs a value"},
       {args({"--json", scratch.file("adir")}), 2,
        "cannot write " + scratch.file("adir") + ": it is a folder"},
+      {args({"--json="}), 2, "--json needs a value"},
       {args({"--allow-warnings=yes"}), 2, "--allow-warnings takes no value"},
       {args({"--device", garbage}), 2, "--device " + garbage + ": the library cannot read it: "},
       {{"show", "--width", "0", banner}, 2, "--width must be more than 0 mm"},

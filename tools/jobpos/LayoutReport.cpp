@@ -59,9 +59,10 @@ double LayoutReport::overallUtilisation() const {
 std::string LayoutReport::totalLine() const {
   char line[200];
   const size_t sheets = layout_.sheets().size();
+  const size_t units = layout_.unitCount();
   std::snprintf(line, sizeof line,
-                "total: %zu sheet%s, %zu units, used length %.1f mm, utilisation %.1f %%", sheets,
-                sheets == 1 ? "" : "s", layout_.unitCount(), totalUsedLength(),
+                "total: %zu sheet%s, %zu unit%s, used length %.1f mm, utilisation %.1f %%", sheets,
+                sheets == 1 ? "" : "s", units, units == 1 ? "" : "s", totalUsedLength(),
                 100.0 * overallUtilisation());
   return line;
 }

@@ -42,6 +42,12 @@ size_t characters(const std::string& text) {
   return n;
 }
 
+// "1 unit", "3 units": a count with its noun, given in the plural.
+std::string counted(size_t n, std::string noun) {
+  if (n == 1 && !noun.empty() && noun.back() == 's') noun.pop_back();
+  return std::to_string(n) + " " + noun;
+}
+
 // "tiles" when every unit is a tile, else "units".
 std::string countNoun(const std::vector<PlacedUnit>& units) {
   for (const auto& u : units)
@@ -239,12 +245,13 @@ void dimensionLine(std::ostream& out, double x1, double y1, double x2, double y2
 }
 
 // The width under the sheet; the sheet's length (or, on a roll, the used
-// length) beside it.
-void drawDimensions(std::ostream& out, const Sheet& sheet, double mediaEnd, const Drawing& d) {
+// length) beside it, right of whatever reaches furthest across.
+void drawDimensions(std::ostream& out, const Sheet& sheet, double mediaEnd, double reach,
+                    const Drawing& d) {
   const Metrics& m = d.m;
-  const double below = mediaEnd + m.font * 0.8;
+  const double below = std::max(mediaEnd, sheet.usedLength()) + m.font * 0.8;
   dimensionLine(out, 0, below, m.width, below, "width " + oneDecimal(m.width) + " mm", false, m);
-  const double right = m.width + m.font * 0.8;
+  const double right = reach + m.font * 0.8;
   const double length = d.roll ? sheet.usedLength() : d.media.length;
   dimensionLine(out, right, 0, right, length,
                 (d.roll ? "used " : "sheet length ") + oneDecimal(length) + " mm", true, m);
@@ -274,11 +281,30 @@ void drawRolls(std::ostream& out, double mediaEnd, const Drawing& d) {
       << oneDecimal(d.media.twinStart) << " mm)</text>\n";
 }
 
+// The parts of a unit that lie off the media, filled red.
+void drawOverhang(std::ostream& out, const PlacedUnit& u, const Drawing& d) {
+  const double right = u.x + u.width, bottom = u.y + u.height;
+  const double across = d.m.width, along = d.roll ? bottom : d.media.length;
+  auto part = [&](double x1, double y1, double x2, double y2) {
+    if (x2 - x1 <= 0.0 || y2 - y1 <= 0.0) return;
+    out << "<rect class=\"overhang\" x=\"" << num(x1) << "\" y=\"" << num(y1) << "\" width=\""
+        << num(x2 - x1) << "\" height=\"" << num(y2 - y1) << "\" fill=\"" << kRed
+        << "\" fill-opacity=\"0.35\"/>\n";
+  };
+  part(u.x, u.y, std::min(right, 0.0), bottom);                       // before the left edge
+  part(std::max(u.x, across), u.y, right, bottom);                    // past the width
+  part(std::max(u.x, 0.0), u.y, std::min(right, across), std::min(bottom, 0.0));
+  part(std::max(u.x, 0.0), std::max(u.y, along), std::min(right, across), bottom);
+}
+
 // What the layout check found on the sheet: a red outline with its
-// message, and the overlapping area filled red.
+// message, the overlapping area and the parts off the media filled red.
 void drawAttention(std::ostream& out, const std::vector<const LayoutWarning*>& found,
-                   const Metrics& m) {
+                   const Drawing& d) {
+  const Metrics& m = d.m;
   for (const LayoutWarning* w : found) {
+    if (w->kind == LayoutWarning::kOutside || w->kind == LayoutWarning::kTooLarge)
+      drawOverhang(out, *w->unit, d);
     const bool overlap = w->kind == LayoutWarning::kOverlap;
     out << "<rect class=\"attention\" data-check=\"" << LayoutWarning::name(w->kind)
         << "\" data-job=\"" << escaped(w->unit->jobId) << "\" x=\"" << num(w->x) << "\" y=\""
@@ -299,14 +325,16 @@ double drawSheet(std::ostream& body, const Sheet& sheet, const LayoutCheck& chec
   const double used = sheet.usedLength();
   const double base = std::max(m.width, 200.0);
   double bottom = d.roll ? used + std::max(base * 0.04, 10.0) : d.media.length;
+  double reach = m.width;  // across, the media or a unit past its edge
   for (const auto& u : sheet.units()) {
     bottom = std::max(bottom, u.y + u.height);
-    widest = std::max(widest, u.x + u.width);
+    reach = std::max(reach, u.x + u.width);
   }
+  widest = std::max(widest, reach);
   const double top = cursor + m.font * 3.4;  // room for the caption and the ruler
   const std::string caption =
-      "Sheet " + std::to_string(sheet.number()) + " — " + std::to_string(sheet.units().size()) +
-      " " + countNoun(sheet.units()) + " · used length " + oneDecimal(used) +
+      "Sheet " + std::to_string(sheet.number()) + " — " +
+      counted(sheet.units().size(), countNoun(sheet.units())) + " · used length " + oneDecimal(used) +
       " mm · utilisation " + oneDecimal(100.0 * sheet.utilisation(m.width)) + " % · " +
       oneDecimal(m.width) + " mm wide, " +
       (d.roll ? std::string("unlimited roll") : oneDecimal(d.media.length) + " mm long");
@@ -352,7 +380,7 @@ double drawSheet(std::ostream& body, const Sheet& sheet, const LayoutCheck& chec
   drawRulers(body, m.width, mediaEnd, m);
   for (const auto& u : sheet.units()) drawUnit(body, u, m);
   if (d.overlay) d.overlay->overUnits(body, sheet, frame);
-  drawAttention(body, check.onSheet(sheet.number()), m);
+  drawAttention(body, check.onSheet(sheet.number()), d);
 
   body << "<line class=\"used-length\" x1=\"0\" y1=\"" << num(used) << "\" x2=\""
        << num(m.width) << "\" y2=\"" << num(used) << "\" stroke=\"#cc0000\" stroke-width=\""
@@ -361,9 +389,9 @@ double drawSheet(std::ostream& body, const Sheet& sheet, const LayoutCheck& chec
        << "<text class=\"used-length\" x=\"" << num(m.width - m.font * 0.3) << "\" y=\""
        << num(used + m.font * 1.1) << "\" font-size=\"" << num(m.font * 0.8)
        << "\" text-anchor=\"end\" fill=\"#cc0000\">used " << oneDecimal(used) << " mm</text>\n";
-  drawDimensions(body, sheet, mediaEnd, d);
+  drawDimensions(body, sheet, mediaEnd, reach, d);
   body << "</g>\n";
-  return top + mediaEnd + m.font * 2.5 + m.pad;
+  return top + std::max(mediaEnd, used) + m.font * 2.5 + m.pad;
 }
 
 // The figures at the top: every sheet and all of them together.
@@ -418,7 +446,7 @@ double drawLegend(std::ostream& body, const SheetLayout& layout, const LayoutRep
     item("<rect " + box + " fill=\"" + SvgText::fill(i) + "\" stroke=\"" + SvgText::line(i) +
              "\"/>",
          ids[i] + (name.empty() ? "" : " (" + name + ")") + " — " +
-             std::to_string(n == unitsOfJob.end() ? 0 : n->second) + " units");
+             counted(n == unitsOfJob.end() ? 0 : n->second, "units"));
   }
   const PictureOverlay::Frame shared{m.width, 0.0, d.roll, m.font, m.stroke};
   if (d.overlay)
