@@ -30,6 +30,7 @@ struct PlacedUnit {
   std::array<TileOverlapSide, kUnitSides> overlaps{};  // tiles only, by UnitSide
   double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
   int rotation = 0;  // the job's Composite "rotate", in [0, 360)
+  bool cutLine = false;  // the job prints a cut line around it ("printCutline")
 };
 
 class Sheet {

@@ -20,6 +20,19 @@
 #include "JobText.h"
 #include "Sheet.h"
 
+// The register marks the first job's "Print" asks for (the library takes
+// them from the first job).
+struct RegisterMarks {
+  int shape = 0;   // "registerMarkShape"; 0 none
+  int target = 0;  // "registerMarkTarget": 0 around the layout, 1 around each unit
+  double size = 0.0, offset = 0.0;  // "registerMarkSize", "registerMarkOffset", mm
+  bool fillAround = false;          // "registerMarkFillAround"
+  bool aroundLayout() const { return shape != 0 && target == 0; }
+  bool aroundEachUnit() const { return shape != 0 && target == 1; }
+  // The margin the library leaves before the layout for marks around it.
+  double margin() const;
+};
+
 class SheetLayout {
  public:
   // asGiven: the same jobs as the operator gave them, for their names (a
@@ -40,6 +53,7 @@ class SheetLayout {
   double recordedWidth() const { return recordedWidth_; }
   double recordedLength() const { return recordedLength_; }
   size_t unitCount() const;
+  const RegisterMarks& marks() const { return marks_; }
 
  private:
   void addJob(const JobText& job, int jobIndex);
@@ -52,4 +66,5 @@ class SheetLayout {
   std::vector<std::string> warnings_;
   double recordedWidth_ = 0.0;
   double recordedLength_ = -1.0;
+  RegisterMarks marks_;
 };

@@ -202,6 +202,7 @@ struct Drawing {
   const PictureOverlay* overlay;
   Metrics m;
   bool roll;
+  RegisterMarks marks;
 };
 
 const char* const kRed = "#d00000";
@@ -279,6 +280,50 @@ void drawRolls(std::ostream& out, double mediaEnd, const Drawing& d) {
       << num(d.media.twinStart + m.font * 0.3) << "\" y=\"" << num(m.font) << "\" font-size=\""
       << num(m.font * 0.8) << "\" fill=\"#343a40\">roll 2 (from "
       << oneDecimal(d.media.twinStart) << " mm)</text>\n";
+}
+
+const char* const kCutColour = "#c2185b";
+
+bool anyCutLine(const SheetLayout& layout) {
+  for (const auto& s : layout.sheets())
+    for (const auto& u : s.units())
+      if (u.cutLine) return true;
+  return false;
+}
+
+// The cut line the job prints around its image: a dashed contour.
+void drawCutLine(std::ostream& out, const PlacedUnit& u, const Metrics& m) {
+  if (!u.cutLine) return;
+  out << "<rect class=\"cut-line\" x=\"" << num(u.x) << "\" y=\"" << num(u.y) << "\" width=\""
+      << num(u.width) << "\" height=\"" << num(u.height) << "\" fill=\"none\" stroke=\""
+      << kCutColour << "\" stroke-width=\"" << num(m.stroke * 1.5) << "\" stroke-dasharray=\""
+      << num(m.font * 0.4) << "," << num(m.font * 0.2) << "\"/>\n";
+}
+
+// Marks around the layout: the library moves every unit in by the marks'
+// margin and prints a mark, as large as "registerMarkSize", in each corner
+// of the margin around the units; drawn as corner marks of that size.
+void drawLayoutMarks(std::ostream& out, const Sheet& sheet, const RegisterMarks& marks,
+                     const Metrics& m) {
+  if (!marks.aroundLayout() || !(marks.size > 0.0) || sheet.units().empty()) return;
+  double right = 0.0, bottom = 0.0;
+  for (const auto& u : sheet.units()) {
+    right = std::max(right, u.x + u.width);
+    bottom = std::max(bottom, u.y + u.height);
+  }
+  right += marks.margin();
+  bottom += marks.margin();
+  const double z = marks.size;
+  out << "<g class=\"register-mark\" fill=\"none\" stroke=\"#000000\" stroke-width=\""
+      << num(std::max(z * 0.12, m.stroke * 2)) << "\"><title>register marks around the layout: "
+      << oneDecimal(z) << " mm, " << oneDecimal(marks.offset) << " mm from the units</title>";
+  for (const double x : {0.0, right})
+    for (const double y : {0.0, bottom}) {
+      const double dx = x == 0.0 ? z : -z, dy = y == 0.0 ? z : -z;
+      out << "<path d=\"M" << num(x + dx) << "," << num(y) << " H" << num(x) << " V"
+          << num(y + dy) << "\"/>";
+    }
+  out << "</g>\n";
 }
 
 // The parts of a unit that lie off the media, filled red.
@@ -379,6 +424,8 @@ double drawSheet(std::ostream& body, const Sheet& sheet, const LayoutCheck& chec
   if (d.overlay) d.overlay->underUnits(body, sheet, frame);
   drawRulers(body, m.width, mediaEnd, m);
   for (const auto& u : sheet.units()) drawUnit(body, u, m);
+  for (const auto& u : sheet.units()) drawCutLine(body, u, m);
+  drawLayoutMarks(body, sheet, d.marks, m);
   if (d.overlay) d.overlay->overUnits(body, sheet, frame);
   drawAttention(body, check.onSheet(sheet.number()), d);
 
@@ -460,6 +507,18 @@ double drawLegend(std::ostream& body, const SheetLayout& layout, const LayoutRep
          "x2=\"0\" y2=\"" + num(m.font) + "\" stroke=\"#343a40\" stroke-dasharray=\"" +
              num(m.font * 0.3) + "," + num(m.font * 0.1) + "\"/>",
          "twin rolls: dashed roll edges, shaded between them");
+  if (anyCutLine(layout))
+    item("<rect " + box + " fill=\"none\" stroke=\"" + kCutColour + "\" stroke-dasharray=\"" +
+             num(m.font * 0.3) + "," + num(m.font * 0.15) + "\"/>",
+         "cut line printed around the unit (Composite printCutline)");
+  if (layout.marks().aroundLayout() && !layout.sheets().empty())
+    item("<path d=\"M" + num(m.font) + ",0 H0 V" + num(m.font) +
+             "\" fill=\"none\" stroke=\"#000000\" stroke-width=\"" + num(m.stroke * 3) + "\"/>",
+         "register marks around the layout (registerMarkSize " +
+             oneDecimal(layout.marks().size) + " mm, in the corners of the margin)");
+  if (layout.marks().aroundEachUnit() && !layout.sheets().empty())
+    item("", "register marks around each unit (not drawn: each unit takes room for them "
+             "beyond its drawn size)");
   if (anyMargin(layout))
     item("<rect " + box + " fill=\"url(#allowance)\" stroke=\"#999999\"/>",
          "margin before the first unit: register marks, code strip");
@@ -518,7 +577,7 @@ std::string SvgPicture::render(const SheetLayout& layout, const LayoutReport& re
   double right = 0.0;
   for (const auto& s : layout.sheets())
     for (const auto& u : s.units()) right = std::max(right, u.x + u.width);
-  Drawing d{media_, overlay_, {}, media_.roll()};
+  Drawing d{media_, overlay_, {}, media_.roll(), layout.marks()};
   Metrics& m = d.m;
   m.width = media_.width > 0.0 ? media_.width : right;
   const double base = std::max(m.width, 200.0);
