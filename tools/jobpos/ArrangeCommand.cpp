@@ -46,7 +46,10 @@ const char* const kUsage =
     "                     lines then go to stderr)\n"
     "  --allow-warnings   exit 0 even when the layout check finds problems\n"
     "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Kinds:\n";
+    "Kinds: 0 and 9 lay the units one below the other (0 first lays upright images on\n"
+    "their side); 1, 2, 3, 10 and 11 pack them for the least media (1 turns units\n"
+    "where that fits, 2 and 10 undo every turn, 3 and 11 keep the job's turn); 5 lays\n"
+    "them in rows on two rolls (--twin). From the library's kind table:\n";
 
 const char* const kStatuses =
     "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or\n"

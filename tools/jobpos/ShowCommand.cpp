@@ -41,7 +41,8 @@ SheetMedia mediaOf(const CommandLine& line, const SheetLayout& layout) {
   if (line.has("--length") && media.length != -1.0 && media.length <= 0.0)
     throw usage("--length must be more than 0 mm, or -1 for an unlimited roll");
   const auto twin = line.pair("--twin", {0.0, 0.0});
-  if (twin.first < 0.0 || twin.second < 0.0 || twin.second > twin.first)
+  if (twin.first < 0.0 || twin.second < 0.0) throw usage("--twin must not be negative");
+  if (twin.second > twin.first)
     throw usage("--twin: the first roll may not be wider than where the second starts");
   media.twinStart = twin.first;
   media.firstRoll = twin.second;
