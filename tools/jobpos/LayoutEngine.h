@@ -1,10 +1,14 @@
 // One instance of the layout engine, reached only through the public C
 // header. Every call that answers false throws ToolError(1) naming the
-// call; the instance is disposed with this object.
+// call, with the library's error record of it; the calls that answer
+// nothing hand back the error record they caused ("" for none). The
+// instance is disposed with this object.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "JobText.h"
 
 // What init takes: the arrangement kind and the media.
 struct MediaSettings {
@@ -42,9 +46,12 @@ class LayoutEngine {
   LayoutEngine& operator=(const LayoutEngine&) = delete;
 
   void init(const MediaSettings& media);
-  void addJob(const std::string& jobText);
-  void addDeviceFunctionParam(const std::string& xmlText);
-  void addOptiScoutCutConditions(const std::string& xmlText);
+  std::string addJob(const std::string& jobText);
+  // Adds every job; throws ToolError(2) naming the file of a job the
+  // library cannot read, with its error record.
+  void addJobs(const std::vector<JobText>& jobs);
+  std::string addDeviceFunctionParam(const std::string& xmlText);
+  std::string addOptiScoutCutConditions(const std::string& xmlText);
   SheetRect arrange(double positionOffset);
   // Lays out the tiles of the first job added.
   void tile(const TilingSettings& tiling);
