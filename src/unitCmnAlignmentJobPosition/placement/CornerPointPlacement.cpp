@@ -337,7 +337,12 @@ class Run {
       neighbours(e);
       for (uint32_t id : ids_) Rules::pairCorners(e, placed_[id], space_, fresh_);
     }
-    for (const CornerPoint& c : fresh_) {
+    // Neighbours in a row offer the same point one after the other; a
+    // repeat of the point just looked at goes the same way (listed now, or
+    // refused for the same reason), so it is not looked at again.
+    for (std::size_t i = 0; i < fresh_.size(); ++i) {
+      const CornerPoint& c = fresh_[i];
+      if (i > 0 && Rules::samePoint(c, fresh_[i - 1])) continue;
       if (!Rules::onArea(c, space_) || unusableFrom(c, next) || candidates_.contains(c) ||
           insideSheetEntry(c))
         continue;
