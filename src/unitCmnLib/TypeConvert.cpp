@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <locale>
 #include <sstream>
@@ -124,16 +125,16 @@ std::string TypeConvert::toString(unsigned long long value) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] { return std::to_string(value); });
 }
 
-// std::to_string(double) would follow the C locale's decimal point; the
-// classic-imbued stream does not.
+// std::to_string(double) would follow the C locale's decimal point;
+// std::to_chars follows no locale, rounds exactly as printf's "%.6f" and
+// costs a fraction of a string stream (job texts hold thousands of
+// numbers). 400 characters hold the longest double in fixed notation.
 std::string TypeConvert::toString(double value) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out.setf(std::ios::fixed, std::ios::floatfield);
-    out.precision(6);
-    out << value;
-    return out.str();
+    char text[400];
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
+    return std::string(text, end.ptr);
   });
 }
 

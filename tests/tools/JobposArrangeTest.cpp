@@ -1,6 +1,8 @@
 // jobpos arrange and read run as an operator runs them, checked against
 // what the library answers for the same inputs when called directly.
 #include <cstdio>
+#include <regex>
+#include <set>
 
 #include "JobposHarness.h"
 
@@ -135,4 +137,39 @@ TEST(JobposRead, HandsBackWhatTheLibraryReads) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(readText(scratch.file("r/stickers_old.ini")),
             arrangeDirectly(-1, 0, 0, {old}).texts.at(0));
+}
+
+TEST(JobposArrange, DrawsRegisterMarksAndCutLinesWhereTheJobPrintsThem) {
+  // Marks around the layout (shape 1, target 0): the library moves the
+  // units in by size + offset; the marks sit in the corners of that margin
+  // around the units. Every unit of a job with "printCutline" has its cut
+  // line drawn.
+  ScratchDir scratch;
+  const std::string job = scratch.put(
+      "m.ini", "[Job]\nJobID=\"M\"\n[Print]\nregisterMarkShape=1\nregisterMarkTarget=0\n"
+               "registerMarkSize=10\nregisterMarkOffset=5\n[Composite]\npages=1\n"
+               "scale=100,50\nduplicateCount=3\nprintCutline=true\n");
+  const ToolRun run = runJobpos(
+      arrangeArgs("1", "400", "-1", scratch.file("out"), scratch.file("m.svg"), {job}), scratch);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto units = listedUnits({readText(scratch.file("out/m.ini"))});
+  ASSERT_EQ(units.size(), 3u);
+  double margin = 1e9, right = 0, bottom = 0;
+  for (const auto& u : units) {
+    margin = std::min({margin, u.x, u.y});
+    right = std::max(right, u.x + 100);
+    bottom = std::max(bottom, u.y + 50);
+  }
+  EXPECT_DOUBLE_EQ(margin, 15.0);
+  const std::string svg = readText(scratch.file("m.svg"));
+  const std::regex corner("<path d=\"M[-0-9.]+,([-0-9.]+) H([-0-9.]+) V[-0-9.]+\"/>");
+  const std::string marks = svg.substr(svg.find("class=\"register-mark\""));
+  std::set<std::pair<double, double>> corners;
+  for (std::sregex_iterator it(marks.begin(), marks.begin() + marks.find("</g>"), corner), end;
+       it != end; ++it)
+    corners.insert({std::stod((*it)[2]), std::stod((*it)[1])});
+  const std::set<std::pair<double, double>> expected = {
+      {0, 0}, {0, bottom + margin}, {right + margin, 0}, {right + margin, bottom + margin}};
+  EXPECT_EQ(corners, expected);
+  EXPECT_EQ(classCount(svg, "cut-line"), 3u);
 }

@@ -25,7 +25,7 @@ void expectCutApart(const std::string& svg) {
   int sheets = 0;
   const auto units = pictureUnits(svg, &sheets);
   ASSERT_FALSE(units.empty());
-  EXPECT_EQ(count(svg, "class=\"cut-line\""), units.size() - static_cast<size_t>(sheets) + 1)
+  EXPECT_EQ(count(svg, "class=\"cutter-cut\""), units.size() - static_cast<size_t>(sheets) + 1)
       << "one line is the legend's";
 }
 

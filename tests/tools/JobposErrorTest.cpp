@@ -27,7 +27,7 @@ TEST(JobposErrors, RefusalsExitWithTheirStatusAndWriteNothing) {
       {args(scratch, "31", "1600", banner), 2, "unknown kind 31"},
       {args(scratch, "1", "16OO", banner), 2, "--width: '16OO' is not a number"},
       {args(scratch, "4", "10", banner), 1,
-       "alignmentJobPositionExec answered false (see --log error for the reason)"},
+       "alignmentJobPositionExec answered false; the library's error record: "},
   };
   const std::vector<std::string> outputs = {scratch.file("out"), scratch.file("pic.svg")};
   for (const ToolRun& run : expectRefusals(cases, scratch, outputs)) {

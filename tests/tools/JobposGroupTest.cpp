@@ -145,7 +145,10 @@ TEST(JobposGroup, GroupingPositionLockHatchesEveryMember) {
   front.replace(front.find("groupingPositionLock=false"), 26, "groupingPositionLock=true");
   const auto jobs = kit(scratch.put("kit_front_label.ini", front));
   const ToolRun run = runGroup(scratch, "21", "500", {}, jobs);
-  ASSERT_EQ(run.status, 0) << run.err;
+  // Every unit keeps the place its job gave it, (0, 0): the check says
+  // they overlap, and the jobs are written all the same.
+  ASSERT_EQ(run.status, 3) << run.err;
+  EXPECT_NE(run.err.find("jobpos: layout: overlap: sheet 1: KIT-FRONT copy 1"), std::string::npos);
   const std::string svg = readText(scratch.file("group.svg"));
   const auto drawn = pictureUnits(svg);
   EXPECT_EQ(drawn.size(), 10u);
@@ -165,8 +168,10 @@ TEST(JobposGroup, RefusalsExitWithTheirStatusAndWriteNothing) {
       {"15", {"--twin", "-1,0"}, jobs, 2, "--twin must not be negative"},
       {"15", {"--offset", "3"}, jobs, 2, "unknown option --offset"},
       {"15", {}, {jobs[0], jobs[0]}, 2, "two job files are named kit_front_label.ini"},
-      {"24", {}, jobs, 1, "alignmentGroupingJobPositionExec answered false (see --log"},
-      {"27", {}, jobs, 1, "alignmentGroupingJobPositionExec answered false (see --log"},
+      {"24", {}, jobs, 1,
+       "alignmentGroupingJobPositionExec answered false; the library's error record: "},
+      {"27", {}, jobs, 1,
+       "alignmentGroupingJobPositionExec answered false; the library's error record: "},
       {"15", {}, {examples()[0]}, 1,
        "alignmentGroupingJobPositionExec answered false: no job is its own grouping primary"},
   };

@@ -67,7 +67,8 @@ TEST(JobposJig, WritesTheJobsAsTheLibraryPlacesThemAndTellsTheFillings) {
   ScratchDir scratch;
   const ToolRun run = runJobpos(jigArgs(example("phone_cases_2x2.xml"), scratch, kBothVdps),
                                 scratch);
-  ASSERT_EQ(run.status, 0) << run.err;
+  // Written, but an image runs outside its pocket: the layout needs attention.
+  ASSERT_EQ(run.status, 3) << run.err;
   const auto expected = placedDirectly(readText(example("phone_cases_2x2.xml")));
   for (size_t i = 0; i < kJobs.size(); ++i)
     EXPECT_EQ(readText(scratch.file("out/" + fileName(kJobs[i]))), expected[i]) << kJobs[i];
@@ -95,7 +96,7 @@ TEST(JobposJig, DrawsEveryImageTurnedWhereItsOffsetPutsIt) {
     jigText = withElement(jigText, "JigDeskew", std::to_string(deskew));
     const ToolRun run = runJobpos(jigArgs(scratch.put("jig.xml", jigText), scratch, kBothVdps),
                                   scratch);
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.status, 3) << run.err;  // CASE-C runs outside its pockets
     const std::string svg = readText(scratch.file("jig.svg"));
     EXPECT_EQ(classCount(svg, "filling"), 2u);
     EXPECT_EQ(classCount(svg, "pocket"), 6u);  // 3 used in each filling
@@ -138,7 +139,7 @@ TEST(JobposJig, RefusalsExitWithTheirStatusAndWriteNothing) {
       {jigArgs(jig, scratch, {kBothVdps[0], kBothVdps[0]}), 2, "--vdp: CASE-B is given twice"},
       {jigArgs(notXml, scratch, kBothVdps), 2, notXml + " is not a jig file"},
       {jigArgs(jig, scratch, {kBothVdps[0]}), 1,
-       "alignmentJigPositionExec answered false (see --log error for the reason)"},
+       "alignmentJigPositionExec answered false; the library's error record: "},
   };
   expectRefusals(cases, scratch, {scratch.file("out"), scratch.file("jig.svg")});
 }

@@ -9,6 +9,8 @@
 
 class ArrangeCommand {
  public:
+  // The text of "jobpos arrange --help".
+  static std::string help();
   // Returns the exit status; throws ToolError for usage, file and library
   // failures (nothing is written then).
   static int run(const std::vector<std::string>& args);

@@ -38,9 +38,8 @@ CommandLine::CommandLine(const std::vector<std::string>& args,
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {
         value = args[++i];
-      } else {
-        throw usage(name + " needs a value");
       }
+      if (value.empty()) throw usage(name + " needs a value");
       if (listOptions.count(name)) lists_[name].push_back(value);
       else if (!values_.emplace(name, value).second) throw usage(name + " is given twice");
     } else {

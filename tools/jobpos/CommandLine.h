@@ -1,7 +1,7 @@
 // The options and file arguments after the subcommand. Options take the
 // forms "--name VALUE" and "--name=VALUE"; "--" ends the options. A list
 // option may be given any number of times. Every problem (unknown or
-// repeated option, missing value, a value that is not a number) throws
+// repeated option, missing or empty value, a value that is not a number) throws
 // ToolError with status 2 and names the option.
 #pragma once
 

@@ -7,9 +7,9 @@ namespace {
 
 std::string line(double x0, double y0, double x1, double y1, double stroke) {
   using S = SvgPicture;
-  return "<line class=\"cut-line\" x1=\"" + S::number(x0) + "\" y1=\"" + S::number(y0) +
+  return "<line class=\"cutter-cut\" x1=\"" + S::number(x0) + "\" y1=\"" + S::number(y0) +
          "\" x2=\"" + S::number(x1) + "\" y2=\"" + S::number(y1) +
-         "\" stroke=\"#d00\" stroke-width=\"" + S::number(stroke) + "\" stroke-dasharray=\"" +
+         "\" stroke=\"#1565c0\" stroke-width=\"" + S::number(stroke) + "\" stroke-dasharray=\"" +
          S::number(4 * stroke) + "\"/>";
 }
 

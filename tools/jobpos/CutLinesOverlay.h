@@ -1,5 +1,5 @@
 // The cut lines of a guillotine layout in the picture (CutLines), over the
-// units of every sheet, as red dashed lines (<line class="cut-line">),
+// units of every sheet, as blue dashed lines (<line class="cutter-cut">),
 // added to another overlay's marks when one is given. The first cuts run
 // through the printable width and, on a roll, the used length.
 #pragma once

@@ -10,7 +10,9 @@
 #include "GroupOverlay.h"
 #include "GroupSettings.h"
 #include "JobText.h"
+#include "KindTable.h"
 #include "LayoutEngine.h"
+#include "LayoutReport.h"
 #include "LogSink.h"
 #include "MediaOptions.h"
 #include "OutputFiles.h"
@@ -22,10 +24,10 @@ namespace fs = boost::filesystem;
 
 namespace {
 
-const char* const kHelp =
+const std::string kHelp =
     "usage: jobpos group --kind K --width W --length L [--gap SCAN,FEED] [--center]\n"
-    "                    [--twin WIDTH1,WIDTH2] [--jig FILE.xml] --out DIR [--svg FILE]\n"
-    "                    [--log LEVEL] JOB.ini...\n"
+    "                    [--twin START2,WIDTH1] [--jig FILE.xml] --out DIR [--svg FILE]\n"
+    "                    [--json FILE|-] [--allow-warnings] [--log LEVEL] JOB.ini...\n"
     "Arranges the jobs as one group: the grouping primary (the job whose \"JobID\"\n"
     "equals its \"GroupingPrimary\") lists the members, margins and group duplicates\n"
     "in its Print section. Every job is written back into DIR under its file name.\n"
@@ -36,25 +38,37 @@ const char* const kHelp =
     "                     member. 23,24 for an XY slitter, 25,26 for a Fotoba\n"
     "                     trimmer (layouts cut by straight cuts through the whole\n"
     "                     piece, drawn with their cut lines), 29,30 into the\n"
-    "                     pockets of the jig of --jig; 27,28 the library refuses\n"
+    "                     pockets of the jig of --jig. The library refuses a kind\n"
+    "                     it does not run in this build (status 1); the kinds are\n"
+    "                     listed below\n"
     "  --jig FILE.xml     the jig for kinds 29,30 (InitJigParam)\n"
-    "  --width, --length  the media in mm (--length -1: an unlimited roll)\n"
+    "  --width W          printable width across the media, mm\n"
+    "  --length L         printable length of a sheet, mm; -1 an unlimited roll\n"
+    "  --out DIR          where the grouped job texts go\n"
     "  --gap SCAN,FEED    mm between units across and along (default 0,0)\n"
     "  --center           centre each sheet across, leaving room for the\n"
     "                     primary's groupingDuplicateCount copies of the group\n"
-    "  --twin W1,W2       kinds 17-22: rows on two rolls when W1 is above 0\n"
+    "  --twin START2,WIDTH1  kinds 17-22: rows on two rolls, the second starting\n"
+    "                     START2 mm across, the first WIDTH1 mm wide (not more\n"
+    "                     than START2); default 0,0: one roll\n"
     "  --svg FILE         also draw every sheet: each member in its colour, locked\n"
     "                     units hatched, each unit's group duplicate (#copy) and the\n"
     "                     group margins as shaded bands\n"
+    "  --json FILE        also write the result as JSON (- for stdout)\n"
+    "  --allow-warnings   exit 0 even when the layout check finds problems\n"
     "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file.\n";
+    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
+    "3 written but the layout check found problems (listed on stderr, drawn in red).\n"
+    "Kinds:\n";
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
 
 MediaSettings mediaOf(const CommandLine& line) {
   const MediaSettings media = MediaOptions::read(line);
-  if (media.kind < 13 || media.kind > 30)
-    throw usage("group takes the grouping kinds 13 to 30, not " + std::to_string(media.kind));
+  const KindRow* kind = KindTable::find(media.kind);
+  if (kind == nullptr || kind->family != KindFamily::Grouping)
+    throw usage("group takes the grouping kinds " + KindTable::spoken(KindFamily::Grouping) +
+                ", not " + std::to_string(media.kind));
   return media;
 }
 
@@ -74,11 +88,15 @@ std::vector<JobText> jobsOf(const CommandLine& line, const fs::path& outDir) {
 
 // init, the jobs, the grouping: every job's text as the library returns it.
 std::vector<std::string> groupedTexts(const MediaSettings& media, const std::vector<JobText>& jobs,
-                                      const GroupSettings& group, const std::string& jig) {
+                                      const GroupSettings& group, const std::string& jigPath) {
   LayoutEngine engine;
   engine.init(media);
-  for (const auto& job : jobs) engine.addJob(job.text());
-  if (!jig.empty()) engine.initJig(jig);
+  engine.addJobs(jobs);
+  if (!jigPath.empty()) {
+    const std::string record = engine.initJig(jigText(jigPath));
+    if (!record.empty())
+      throw usage("--jig " + jigPath + ": the library cannot read it: " + record);
+  }
   try {
     engine.group();
   } catch (const ToolError&) {
@@ -101,30 +119,30 @@ std::string listed(const std::vector<std::string>& ids) {
   return text;
 }
 
-void printGroup(const GroupSettings& group, int kind) {
+void printGroup(std::FILE* out, const GroupSettings& group, int kind) {
   std::vector<std::string> locked;
   for (const auto& m : group.members())
     if (group.isLocked(m)) locked.push_back(m);
-  std::printf("group %s (kind %d): members %s; locked: %s; groupingDuplicateCount %d\n",
+  std::fprintf(out, "group %s (kind %d): members %s; locked: %s; groupingDuplicateCount %d\n",
               group.primaryId().c_str(), kind, listed(group.members()).c_str(),
               locked.empty() ? "none" : listed(locked).c_str(), group.duplicateCount());
 }
 
 }  // namespace
 
-const char* GroupCommand::help() { return kHelp; }
+std::string GroupCommand::help() { return kHelp + KindTable::help(KindFamily::Grouping); }
 
 int GroupCommand::run(const std::vector<std::string>& args) {
   const CommandLine line(args,
                          {"--kind", "--width", "--length", "--gap", "--twin", "--jig", "--out",
-                          "--svg", "--log"},
-                         {"--center"});
+                          "--svg", "--json", "--log"},
+                         {"--center", "--allow-warnings"});
   if (line.has("--log")) LogSink::install(line.text("--log"));
   const MediaSettings media = mediaOf(line);
   const fs::path outDir = line.text("--out");
   const std::vector<JobText> jobs = jobsOf(line, outDir);
   const GroupSettings group(jobs);
-  const std::string jig = line.has("--jig") ? jigText(line.text("--jig")) : "";
+  const std::string jig = line.has("--jig") ? line.text("--jig") : "";
   const std::vector<std::string> texts = groupedTexts(media, jobs, group, jig);
 
   OutputFiles outputs;
@@ -134,22 +152,30 @@ int GroupCommand::run(const std::vector<std::string>& args) {
     grouped.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
     outputs.add(target, texts[i]);
   }
-  const SheetLayout layout(grouped);
+  const SheetLayout layout(grouped, jobs);
   const GroupOverlay overlay(group);
+  const SheetMedia sheet = MediaOptions::sheetOf(media);
+  const LayoutReport report(layout, sheet);
   // The cutter kinds are drawn with their cut lines.
   const CutLinesOverlay cuts(&overlay);
   const bool cutter = media.kind >= 23 && media.kind <= 26;
   const PictureOverlay* marks = cutter ? static_cast<const PictureOverlay*>(&cuts) : &overlay;
   if (line.has("--svg"))
-    outputs.add(line.text("--svg"), SvgPicture(media.width, media.length, marks).render(layout));
+    outputs.add(line.text("--svg"), SvgPicture(sheet, marks).render(layout, report));
+  if (line.has("--json") && !LayoutReport::jsonToStdout(line))
+    outputs.add(line.text("--json"), report.json("group", nullptr));
   outputs.commit();
 
+  std::FILE* out = LayoutReport::linesTo(line);
   for (const auto& warning : layout.warnings())
     std::fprintf(stderr, "jobpos: warning: %s\n", warning.c_str());
-  printGroup(group, media.kind);
-  for (const auto& sheet : layout.sheets()) std::printf("%s\n", sheet.summary(media.width).c_str());
-  if (layout.sheets().empty()) std::printf("no arranged units in the returned jobs\n");
-  std::printf("%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
-  if (line.has("--svg")) std::printf("picture written to %s\n", line.text("--svg").c_str());
-  return 0;
+  report.printWarnings();
+  printGroup(out, group, media.kind);
+  for (const auto& s : layout.sheets()) std::fprintf(out, "%s\n", s.summary(media.width).c_str());
+  if (layout.sheets().empty()) std::fprintf(out, "no arranged units in the returned jobs\n");
+  else std::fprintf(out, "%s\n", report.totalLine().c_str());
+  std::fprintf(out, "%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
+  if (line.has("--svg")) std::fprintf(out, "picture written to %s\n", line.text("--svg").c_str());
+  if (LayoutReport::jsonToStdout(line)) std::fputs(report.json("group", nullptr).c_str(), stdout);
+  return report.status(line.has("--allow-warnings"));
 }

@@ -13,7 +13,7 @@
 class GroupCommand {
  public:
   // The text of "jobpos group --help".
-  static const char* help();
+  static std::string help();
   // Returns the exit status; throws ToolError for usage, file and library
   // failures (nothing is written then).
   static int run(const std::vector<std::string>& args);

@@ -54,8 +54,25 @@ std::string fillingLine(const JigFilling& f, size_t pockets) {
 
 }  // namespace
 
+std::string JigCommand::help() {
+  return "usage: jobpos jig --jig FILE.xml --target ID [--vdp ID=FILE.xml ...] --out DIR\n"
+         "                  [--svg FILE] [--allow-warnings] [--log LEVEL] JOB.ini...\n"
+         "Places the images of the target job's members into the pockets of a flatbed\n"
+         "jig and writes every job back into DIR under its file name.\n"
+         "  --jig FILE.xml     the jig parameters (XML, root <Jig>)\n"
+         "  --target ID        the JobID of the job to place; its Primary lists the members\n"
+         "  --vdp ID=FILE.xml  variable data of member ID (give once per member)\n"
+         "  --out DIR          where the placed job texts go\n"
+         "  --svg FILE         also draw the jig with every filling\n"
+         "  --allow-warnings   exit 0 even when an image runs outside its pocket\n"
+         "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
+         "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or\n"
+         "file, 3 written but an image runs outside its pocket (listed on stderr).\n";
+}
+
 int JigCommand::run(const std::vector<std::string>& args) {
-  const CommandLine line(args, {"--jig", "--target", "--out", "--svg", "--log"}, {}, {"--vdp"});
+  const CommandLine line(args, {"--jig", "--target", "--out", "--svg", "--log"},
+                         {"--allow-warnings"}, {"--vdp"});
   if (line.has("--log")) LogSink::install(line.text("--log"));
   const JigFile jig = JigFile::fromFile(line.text("--jig"));
   const std::string target = line.text("--target");
@@ -65,7 +82,7 @@ int JigCommand::run(const std::vector<std::string>& args) {
   const std::vector<JobText> jobs = JobText::fromFiles(line.files(), outDir.string());
 
   LayoutEngine engine;
-  for (const auto& job : jobs) engine.addJob(job.text());
+  engine.addJobs(jobs);
   for (const auto& entry : data) engine.addVariableData(entry.first, entry.second);
   engine.arrangeJig(jig.text(), target);
   const std::vector<std::string> texts = engine.jobTexts();
@@ -89,5 +106,6 @@ int JigCommand::run(const std::vector<std::string>& args) {
     std::printf("%s\n", fillingLine(filling, pockets).c_str());
   std::printf("%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
   if (line.has("--svg")) std::printf("picture written to %s\n", line.text("--svg").c_str());
-  return 0;
+  return layout.warnings().empty() || line.has("--allow-warnings") ? 0
+                                                                    : ToolError::kNeedsAttention;
 }

@@ -10,6 +10,8 @@
 
 class JigCommand {
  public:
+  // The text of "jobpos jig --help".
+  static std::string help();
   // Returns the exit status; throws ToolError for usage, file and library
   // failures (nothing is written then).
   static int run(const std::vector<std::string>& args);

@@ -1,10 +1,14 @@
 // One instance of the layout engine, reached only through the public C
 // header. Every call that answers false throws ToolError(1) naming the
-// call; the instance is disposed with this object.
+// call, with the library's error record of it; the calls that answer
+// nothing hand back the error record they caused ("" for none). The
+// instance is disposed with this object.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "JobText.h"
 
 // What init takes: the arrangement kind and the media.
 struct MediaSettings {
@@ -52,9 +56,12 @@ class LayoutEngine {
   LayoutEngine& operator=(const LayoutEngine&) = delete;
 
   void init(const MediaSettings& media);
-  void addJob(const std::string& jobText);
-  void addDeviceFunctionParam(const std::string& xmlText);
-  void addOptiScoutCutConditions(const std::string& xmlText);
+  std::string addJob(const std::string& jobText);
+  // Adds every job; throws ToolError(2) naming the file of a job the
+  // library cannot read, with its error record.
+  void addJobs(const std::vector<JobText>& jobs);
+  std::string addDeviceFunctionParam(const std::string& xmlText);
+  std::string addOptiScoutCutConditions(const std::string& xmlText);
   SheetRect arrange(double positionOffset);
   // Lays out the tiles of the first job added.
   void tile(const TilingSettings& tiling);
@@ -64,8 +71,9 @@ class LayoutEngine {
   void addVariableData(const std::string& key, const std::string& xmlText);
   // The jig run for the target job; throws ToolError(1) when it answers false.
   void arrangeJig(const std::string& jigXmlText, const std::string& targetJobId);
-  // The jig of the jig grouping kinds (InitJigParam).
-  void initJig(const std::string& xmlText);
+  // The jig of the jig grouping kinds (InitJigParam); hands back the error
+  // record it caused ("" for none).
+  std::string initJig(const std::string& xmlText);
   // The stand-alone XY slitter arrangement of the jobs.
   void slitter(const SlitterSettings& slitter);
   // Every job's text as the library hands it back, in the order added.

@@ -7,6 +7,7 @@
 #include <boost/log/sinks/text_ostream_backend.hpp>
 #include <boost/log/utility/formatting_ostream.hpp>
 #include <boost/make_shared.hpp>
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -50,8 +51,7 @@ void LogSink::install(const std::string& level) {
   sink->locked_backend()->add_stream(boost::shared_ptr<std::ostream>(&std::clog, boost::null_deleter()));
   sink->locked_backend()->auto_flush(true);
   sink->set_filter([lowest](const logging::attribute_value_set& values) {
-    const auto severity = logging::extract<KvnCmnLog::severity_level>("Severity", values);
-    return severity && static_cast<int>(*severity) >= lowest;
+    return severityOf(values) >= lowest;
   });
   sink->set_formatter([](const logging::record_view& record, logging::formatting_ostream& out) {
     const auto severity = logging::extract<KvnCmnLog::severity_level>("Severity", record);
@@ -65,7 +65,18 @@ void LogSink::install(const std::string& level) {
     if (message && !message->empty()) out << ": " << *message;
   });
   logging::core::get()->add_sink(sink);
-  logging::core::get()->set_logging_enabled(true);
+  logging::core::get()->set_filter([lowest](const logging::attribute_value_set& values) {
+    return severityOf(values) >= std::min(lowest, static_cast<int>(KvnCmnLog::error));
+  });
 }
 
-void LogSink::switchOff() { logging::core::get()->set_logging_enabled(false); }
+void LogSink::errorsOnly() {
+  logging::core::get()->set_filter([](const logging::attribute_value_set& values) {
+    return severityOf(values) >= KvnCmnLog::error;
+  });
+}
+
+int LogSink::severityOf(const logging::attribute_value_set& values) {
+  const auto severity = logging::extract<KvnCmnLog::severity_level>("Severity", values);
+  return severity ? static_cast<int>(*severity) : 0;
+}

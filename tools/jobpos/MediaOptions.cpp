@@ -1,5 +1,8 @@
 #include "MediaOptions.h"
 
+#include "KindTable.h"
+#include "LayoutCheck.h"
+#include "SvgText.h"
 #include "ToolError.h"
 
 namespace {
@@ -22,8 +25,26 @@ MediaSettings MediaOptions::read(const CommandLine& line) {
   media.gapFeed = gap.second;
   const auto twin = line.pair("--twin", {0.0, 0.0});
   if (twin.first < 0.0 || twin.second < 0.0) throw usage("--twin must not be negative");
+  if (twin.first > 0.0 && twin.second > twin.first)
+    throw usage("--twin: the first roll (" + SvgText::oneDecimal(twin.second) +
+                " mm wide) is wider than where the second roll starts (" +
+                SvgText::oneDecimal(twin.first) + " mm)");
+  if (twin.first >= media.width)
+    throw usage("--twin: the second roll starts at " + SvgText::oneDecimal(twin.first) +
+                " mm, not within the " + SvgText::oneDecimal(media.width) + " mm width");
   media.twinWidth1 = twin.first;
   media.twinWidth2 = twin.second;
   media.centerInScan = line.has("--center");
   return media;
+}
+
+SheetMedia MediaOptions::sheetOf(const MediaSettings& media) {
+  SheetMedia sheet;
+  sheet.width = media.width;
+  sheet.length = media.length;
+  if (KindTable::usesTwinRolls(media.kind) && media.twinWidth1 > 0.0) {
+    sheet.twinStart = media.twinWidth1;
+    sheet.firstRoll = media.twinWidth2;
+  }
+  return sheet;
 }

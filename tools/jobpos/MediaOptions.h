@@ -3,13 +3,19 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "LayoutCheck.h"
 #include "LayoutEngine.h"
 
 class MediaOptions {
  public:
   // Reads the options into what init takes; throws ToolError(2) for a
   // width of 0 or less, a length that is neither above 0 nor -1, and
-  // negative gaps or twin widths. The kind is read but not judged: each
-  // command knows which kinds it takes.
+  // negative gaps or twin widths, and a twin geometry whose first roll is
+  // wider than where the second starts, or whose second roll starts
+  // outside the width. The kind is read but not judged: each command knows
+  // which kinds it takes.
   static MediaSettings read(const CommandLine& line);
+  // The media the layout is checked against and drawn on; the two rolls
+  // only for a kind that uses them.
+  static SheetMedia sheetOf(const MediaSettings& media);
 };

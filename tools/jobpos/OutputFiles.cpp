@@ -56,6 +56,13 @@ void OutputFiles::commit() {
     }
     return ToolError(ToolError::kUsage, message);
   };
+  // A target that is a folder would fail only at its rename, after others
+  // were renamed: refuse it before anything is written.
+  for (const auto& f : files_) {
+    boost::system::error_code ignored;
+    if (fs::is_directory(f.first, ignored))
+      throw ToolError(ToolError::kUsage, "cannot write " + f.first.string() + ": it is a folder");
+  }
   for (const auto& f : files_) {
     boost::system::error_code error;
     const fs::path folder = f.first.parent_path();

@@ -13,6 +13,18 @@
 
 namespace fs = boost::filesystem;
 
+std::string ReadCommand::help() {
+  return "usage: jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
+         "Hands each job file to the library and writes the text the library hands\n"
+         "back into DIR under the file's name: an older job file comes back raised to\n"
+         "the current version, with every key the library knows.\n"
+         "  --out DIR          where the texts go\n"
+         "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
+         "Exit status: 0 done, 1 the library refused, 2 bad usage or file (a job the\n"
+         "library cannot read, with its error record); nothing is written unless all\n"
+         "went well.\n";
+}
+
 int ReadCommand::run(const std::vector<std::string>& args) {
   const CommandLine line(args, {"--out", "--log"}, {});
   if (line.has("--log")) LogSink::install(line.text("--log"));
@@ -22,7 +34,7 @@ int ReadCommand::run(const std::vector<std::string>& args) {
   for (const auto& file : line.files()) jobs.push_back(JobText::fromFile(file));
 
   LayoutEngine engine;
-  for (const auto& job : jobs) engine.addJob(job.text());
+  engine.addJobs(jobs);
   const std::vector<std::string> texts = engine.jobTexts();
 
   OutputFiles outputs;

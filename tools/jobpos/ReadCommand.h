@@ -8,5 +8,7 @@
 
 class ReadCommand {
  public:
+  // The text of "jobpos read --help".
+  static std::string help();
   static int run(const std::vector<std::string>& args);
 };

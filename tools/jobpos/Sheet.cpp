@@ -9,15 +9,18 @@ double Sheet::usedLength() const {
   return length;
 }
 
-double Sheet::unitArea() const {
+double Sheet::unitArea(double width) const {
   double area = 0.0;
-  for (const auto& u : units_) area += u.width * u.height;
+  for (const auto& u : units_) {
+    const double across = std::min(u.x + u.width, width) - std::max(u.x, 0.0);
+    if (across > 0.0) area += across * u.height;
+  }
   return area;
 }
 
 double Sheet::utilisation(double width) const {
   const double media = width * usedLength();
-  return media > 0.0 ? unitArea() / media : 0.0;
+  return media > 0.0 ? unitArea(width) / media : 0.0;
 }
 
 double Sheet::smallestX() const {
@@ -35,14 +38,17 @@ double Sheet::smallestY() const {
 }
 
 std::string Sheet::summary(double width, const char* noun) const {
-  char line[160];
+  // "1 unit", "2 units": the noun is given in the plural.
+  std::string counted = std::to_string(units_.size()) + " " + noun;
+  if (units_.size() == 1 && counted.back() == 's') counted.pop_back();
+  char line[200];
   if (width > 0.0) {
-    std::snprintf(line, sizeof line, "sheet %d: %zu %s, used length %.1f mm, utilisation %.1f %%",
-                  number_, units_.size(), noun, usedLength(), 100.0 * utilisation(width));
+    std::snprintf(line, sizeof line, "sheet %d: %s, used length %.1f mm, utilisation %.1f %%",
+                  number_, counted.c_str(), usedLength(), 100.0 * utilisation(width));
   } else {
     std::snprintf(line, sizeof line,
-                  "sheet %d: %zu %s, used length %.1f mm, utilisation unknown (no width)",
-                  number_, units_.size(), noun, usedLength());
+                  "sheet %d: %s, used length %.1f mm, utilisation unknown (no width)", number_,
+                  counted.c_str(), usedLength());
   }
   return line;
 }

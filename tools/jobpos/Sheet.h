@@ -30,6 +30,7 @@ struct PlacedUnit {
   std::array<TileOverlapSide, kUnitSides> overlaps{};  // tiles only, by UnitSide
   double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
   int rotation = 0;  // the job's Composite "rotate", in [0, 360)
+  bool cutLine = false;  // the job prints a cut line around it ("printCutline")
 };
 
 class Sheet {
@@ -42,7 +43,9 @@ class Sheet {
 
   // The length used from the media edge: the largest y + height.
   double usedLength() const;
-  double unitArea() const;
+  // The units' area within the printable width (a unit reaching past an
+  // edge counts only its part on the media).
+  double unitArea(double width) const;
   // Area of the units over width x used length; 0 when that is empty.
   double utilisation(double width) const;
   // The smallest offsets: the margin the layout leaves before its first

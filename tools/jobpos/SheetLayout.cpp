@@ -1,6 +1,7 @@
 #include "SheetLayout.h"
 
 #include <algorithm>
+#include <boost/filesystem/path.hpp>
 #include <cmath>
 #include <utility>
 #include <cstdlib>
@@ -52,13 +53,38 @@ void addCorrections(const std::string& text, double& x, double& y) {
   }
 }
 
+RegisterMarks marksOf(const JobText& job) {
+  RegisterMarks m;
+  m.shape = static_cast<int>(job.number("Print", "registerMarkShape", 0));
+  m.target = static_cast<int>(job.number("Print", "registerMarkTarget", 0));
+  m.size = job.number("Print", "registerMarkSize", 0);
+  m.offset = job.number("Print", "registerMarkOffset", 0);
+  const auto fill = job.value("Print", "registerMarkFillAround");
+  m.fillAround = fill && *fill == "true";
+  return m;
+}
+
 }  // namespace
 
-SheetLayout::SheetLayout(const std::vector<JobText>& jobs) {
+double RegisterMarks::margin() const {
+  if (!aroundLayout()) return 0.0;
+  double m = size + offset;
+  if (fillAround && (shape == 1 || shape == 4)) m += size;
+  if (fillAround && shape == 5) m += 5.0;
+  return m;
+}
+
+SheetLayout::SheetLayout(const std::vector<JobText>& jobs, const std::vector<JobText>& asGiven) {
   for (size_t i = 0; i < jobs.size(); ++i) {
     jobIds_.push_back(jobs[i].jobId());
+    const JobText& given = i < asGiven.size() ? asGiven[i] : jobs[i];
+    const auto name = given.value("Job", "JobName");
+    jobNames_.push_back(name && !name->empty()
+                            ? *name
+                            : boost::filesystem::path(given.origin()).filename().string());
     addJob(jobs[i], static_cast<int>(i));
   }
+  if (!jobs.empty()) marks_ = marksOf(jobs.front());
   sheets_.erase(std::remove_if(sheets_.begin(), sheets_.end(),
                                [](const Sheet& s) { return s.units().empty(); }),
                 sheets_.end());
@@ -120,6 +146,8 @@ bool SheetLayout::unitOf(const JobText& job, const std::string& section, PlacedU
   const std::string c = "Composite";
   unit.rotation = angleIn360(job.number(c, "rotate", 0));
   unit.pages = static_cast<int>(job.number(c, "pages", 1));
+  const auto cutLine = job.value(c, "printCutline");
+  unit.cutLine = cutLine && *cutLine == "true";
   if (unit.tileScan >= 1 && unit.tileFeed >= 1) {
     const TileGeometry::Shape tile = TileGeometry::of(job, unit.tileScan, unit.tileFeed);
     unit.width = tile.width;

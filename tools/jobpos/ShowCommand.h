@@ -7,5 +7,7 @@
 
 class ShowCommand {
  public:
+  // The text of "jobpos show --help".
+  static std::string help();
   static int run(const std::vector<std::string>& args);
 };

@@ -10,6 +10,7 @@
 #include "CutLinesOverlay.h"
 #include "JobText.h"
 #include "LayoutEngine.h"
+#include "LayoutReport.h"
 #include "LogSink.h"
 #include "OutputFiles.h"
 #include "SheetLayout.h"
@@ -20,23 +21,28 @@ namespace fs = boost::filesystem;
 
 namespace {
 
-const char* const kHelp =
+const std::string kHelp =
     "usage: jobpos slitter --width W --length L [--gap SCAN,FEED] [--center]\n"
     "                      [--variant N] [--device FILE.xml] --out DIR [--svg FILE]\n"
-    "                      [--log LEVEL] JOB.ini...\n"
+    "                      [--json FILE|-] [--allow-warnings] [--log LEVEL] JOB.ini...\n"
     "Arranges the jobs for an automatic XY slitter: a layout the slitter cuts with\n"
     "straight cuts through the whole piece, inside the frame its marks need (the\n"
     "primary job's xySlitter keys and the device's XySlitter elements). The\n"
     "primary job is the one the first job names in \"Primary\".\n"
-    "  --width, --length  the media in mm (--length -1: an unlimited roll)\n"
+    "  --width W          printable width across the media, mm\n"
+    "  --length L         printable length of a sheet, mm; -1 an unlimited roll\n"
     "  --gap SCAN,FEED    mm between units across and along (default 0,0)\n"
     "  --center           centre the layout across the media\n"
     "  --variant N        0 or 1 the standard layout (units turned where the job\n"
     "                     allows it), 2 every unit as the job turned it\n"
     "  --device FILE.xml  device-function parameters (default: the library's)\n"
+    "  --out DIR          where the arranged job texts go\n"
     "  --svg FILE         also draw every sheet with the slitter's cut lines\n"
+    "  --json FILE        also write the result as JSON (- for stdout)\n"
+    "  --allow-warnings   exit 0 even when the layout check finds problems\n"
     "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file.\n";
+    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
+    "3 written but the layout check found problems (listed on stderr, drawn in red).\n";
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
 
@@ -67,49 +73,83 @@ std::string deviceText(const std::string& path) {
   return text.str();
 }
 
-}  // namespace
+// Device-function parameters the library cannot read are a file error.
+void addDevice(LayoutEngine& engine, const std::string& path) {
+  const std::string record = engine.addDeviceFunctionParam(deviceText(path));
+  if (!record.empty()) throw usage("--device " + path + ": the library cannot read it: " + record);
+}
 
-const char* SlitterCommand::help() { return kHelp; }
-
-int SlitterCommand::run(const std::vector<std::string>& args) {
-  const CommandLine line(args, {"--width", "--length", "--gap", "--variant", "--device", "--out",
-                                "--svg", "--log"},
-                         {"--center"});
-  if (line.has("--log")) LogSink::install(line.text("--log"));
-  const SlitterSettings settings = settingsOf(line);
-  const fs::path outDir = line.text("--out");
-  if (line.files().empty()) throw usage("slitter needs at least one job file");
-  const std::vector<JobText> jobs = JobText::fromFiles(line.files(), outDir.string());
-  const std::string device = line.has("--device") ? deviceText(line.text("--device")) : "";
-
-  LayoutEngine engine;
-  for (const auto& job : jobs) engine.addJob(job.text());
-  if (line.has("--device")) engine.addDeviceFunctionParam(device);
-  engine.slitter(settings);
-  const std::vector<std::string> texts = engine.jobTexts();
-
-  OutputFiles outputs;
+// The arranged texts as jobs, each under its target name, and the outputs.
+std::vector<JobText> arrangedJobs(const std::vector<JobText>& jobs,
+                                  const std::vector<std::string>& texts, const fs::path& outDir,
+                                  OutputFiles& outputs) {
+  if (texts.size() != jobs.size())
+    throw ToolError(ToolError::kLibraryFalse,
+                    "the library handed back " + std::to_string(texts.size()) + " jobs for " +
+                        std::to_string(jobs.size()) + " job files");
   std::vector<JobText> arranged;
   for (size_t i = 0; i < texts.size(); ++i) {
     const fs::path target = outDir / fs::path(jobs[i].origin()).filename();
     arranged.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
     outputs.add(target, texts[i]);
   }
-  const SheetLayout layout(arranged);
-  const CutLinesOverlay cuts;
-  if (line.has("--svg"))
-    outputs.add(line.text("--svg"),
-                SvgPicture(settings.width, settings.length, &cuts).render(layout));
-  outputs.commit();
+  return arranged;
+}
 
+// The check's warnings and every sheet's figures with the cuts it takes.
+void printResult(const CommandLine& line, const SheetLayout& layout, const LayoutReport& report,
+                 double width) {
+  std::FILE* out = LayoutReport::linesTo(line);
   for (const auto& warning : layout.warnings())
     std::fprintf(stderr, "jobpos: warning: %s\n", warning.c_str());
+  report.printWarnings();
   for (const auto& sheet : layout.sheets()) {
-    const CutLines sheetCuts(sheet, 0.0, 0.0, settings.width, sheet.usedLength());
-    std::printf("%s, %zu cuts\n", sheet.summary(settings.width).c_str(), sheetCuts.lines().size());
+    const CutLines cuts(sheet, 0.0, 0.0, width, sheet.usedLength());
+    const size_t n = cuts.lines().size();
+    std::fprintf(out, "%s, %zu cut%s\n", sheet.summary(width).c_str(), n, n == 1 ? "" : "s");
   }
-  if (layout.sheets().empty()) std::printf("no arranged units in the returned jobs\n");
-  std::printf("%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
-  if (line.has("--svg")) std::printf("picture written to %s\n", line.text("--svg").c_str());
-  return 0;
+  if (layout.sheets().empty()) std::fprintf(out, "no arranged units in the returned jobs\n");
+  else std::fprintf(out, "%s\n", report.totalLine().c_str());
+}
+
+}  // namespace
+
+std::string SlitterCommand::help() { return kHelp; }
+
+int SlitterCommand::run(const std::vector<std::string>& args) {
+  const CommandLine line(args, {"--width", "--length", "--gap", "--variant", "--device", "--out",
+                                "--svg", "--json", "--log"},
+                         {"--center", "--allow-warnings"});
+  if (line.has("--log")) LogSink::install(line.text("--log"));
+  const SlitterSettings settings = settingsOf(line);
+  const fs::path outDir = line.text("--out");
+  if (line.files().empty()) throw usage("slitter needs at least one job file");
+  const std::vector<JobText> jobs = JobText::fromFiles(line.files(), outDir.string());
+
+  LayoutEngine engine;
+  engine.addJobs(jobs);
+  if (line.has("--device")) addDevice(engine, line.text("--device"));
+  engine.slitter(settings);
+  const std::vector<std::string> texts = engine.jobTexts();
+
+  OutputFiles outputs;
+  const SheetLayout layout(arrangedJobs(jobs, texts, outDir, outputs), jobs);
+  SheetMedia media;
+  media.width = settings.width;
+  media.length = settings.length;
+  const LayoutReport report(layout, media);
+  const CutLinesOverlay cuts;
+  if (line.has("--svg"))
+    outputs.add(line.text("--svg"), SvgPicture(media, &cuts).render(layout, report));
+  if (line.has("--json") && !LayoutReport::jsonToStdout(line))
+    outputs.add(line.text("--json"), report.json("slitter", nullptr));
+  outputs.commit();
+
+  printResult(line, layout, report, settings.width);
+  std::fprintf(LayoutReport::linesTo(line), "%zu job texts written to %s\n", texts.size(),
+               outDir.string().c_str());
+  if (line.has("--svg"))
+    std::fprintf(LayoutReport::linesTo(line), "picture written to %s\n", line.text("--svg").c_str());
+  if (LayoutReport::jsonToStdout(line)) std::fputs(report.json("slitter", nullptr).c_str(), stdout);
+  return report.status(line.has("--allow-warnings"));
 }

@@ -7,23 +7,29 @@
 // angle, and the used length as a dashed line. A tile is labelled with its
 // (column,row), and the overlap it carries over the next panel is hatched
 // (<rect class="overlap" data-side>) with a dashed line where that panel's
-// edge meets it. A legend follows. A command may add its own marks
+// edge meets it. Above the drawings a summary gives the figures of every
+// sheet and of all; each drawing carries the media width and the sheet
+// length as dimension lines, the rolls of a twin-roll media, each unit's
+// size, and, in red, what the layout check found. A legend follows, with
+// only what the drawings show. A command may add its own marks
 // (PictureOverlay).
 #pragma once
 
 #include <string>
 
+#include "LayoutCheck.h"
+#include "LayoutReport.h"
 #include "PictureOverlay.h"
 #include "SheetLayout.h"
 
 class SvgPicture {
  public:
-  // width: the printable width in mm; length: the printable length in mm,
-  // 0 or less for an unlimited roll. overlay, when given, must outlive
-  // the picture.
-  SvgPicture(double width, double length, const PictureOverlay* overlay = nullptr);
+  // media: the printable width and length (0 or less: an unlimited roll)
+  // and the rolls. overlay, when given, must outlive the picture.
+  explicit SvgPicture(const SheetMedia& media, const PictureOverlay* overlay = nullptr);
 
-  std::string render(const SheetLayout& layout) const;
+  // report: the figures and the check of the same layout.
+  std::string render(const SheetLayout& layout, const LayoutReport& report) const;
 
   // A length as the picture writes it (at most three decimals) and a text
   // escaped for XML, for overlays.
@@ -31,7 +37,6 @@ class SvgPicture {
   static std::string escape(const std::string& text);
 
  private:
-  double width_;
-  double length_;
+  SheetMedia media_;
   const PictureOverlay* overlay_;
 };

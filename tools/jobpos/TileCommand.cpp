@@ -6,7 +6,9 @@
 
 #include "CommandLine.h"
 #include "JobText.h"
+#include "KindTable.h"
 #include "LayoutEngine.h"
+#include "LayoutReport.h"
 #include "LogSink.h"
 #include "MediaOptions.h"
 #include "OutputFiles.h"
@@ -18,17 +20,20 @@ namespace fs = boost::filesystem;
 
 namespace {
 
-const char* const kHelp =
-    "usage: jobpos tile --kind 6|7|8 --width W --length L [--gap SCAN,FEED]\n"
+const std::string kHelp =
+    "usage: jobpos tile --kind K --width W --length L [--gap SCAN,FEED]\n"
     "                   [--page-gap MM] [--after-feed] [--pair-first] [--pair-second]\n"
     "                   [--second-column-offset MM] [--pair-count N] [--row-width MM]\n"
-    "                   --out DIR [--svg FILE] [--log LEVEL] JOB.ini\n"
+    "                   --out DIR [--svg FILE] [--json FILE|-] [--allow-warnings]\n"
+    "                   [--log LEVEL] JOB.ini\n"
     "Lays out the tiles of one tiled job (its Composite \"tiling\" true and\n"
     "\"tilePrintTile\" naming the tiles to print) and writes the job back into DIR.\n"
-    "  --kind 6|7|8       6 nest the tiles in rows across the media, new sheets when\n"
+    "  --kind K           6 nest the tiles in rows across the media, new sheets when\n"
     "                     the length runs out; 7 one column placed as one block;\n"
     "                     8 each tile on its own sheet, or one below the other\n"
-    "  --width, --length  the media in mm (--length -1: an unlimited roll)\n"
+    "  --width W          printable width across the media, mm\n"
+    "  --length L         printable length of a sheet, mm; -1 an unlimited roll\n"
+    "  --out DIR          where the tiled job text goes\n"
     "  --gap SCAN,FEED    mm between tiles across and along (default 0,0)\n"
     "The arguments of alignmentTilingPositionExec, in its order (defaults 0/off):\n"
     "  --pair-first                (1) paired placement, first switch\n"
@@ -42,15 +47,21 @@ const char* const kHelp =
     "Kind 6 pairs only with --pair-first, --pair-second and --pair-count 2 or more.\n"
     "  --svg FILE         also draw every sheet: each tile at its offset, labelled\n"
     "                     (column,row), the overlap it carries hatched\n"
+    "  --json FILE        also write the result as JSON (- for stdout)\n"
+    "  --allow-warnings   exit 0 even when the layout check finds problems\n"
     "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file.\n";
+    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
+    "3 written but the layout check found problems (listed on stderr, drawn in red).\n"
+    "Kinds:\n";
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
 
 MediaSettings mediaOf(const CommandLine& line) {
   const MediaSettings media = MediaOptions::read(line);
-  if (media.kind < 6 || media.kind > 8)
-    throw usage("tile takes the tiling kinds 6, 7 and 8, not " + std::to_string(media.kind));
+  const KindRow* kind = KindTable::find(media.kind);
+  if (kind == nullptr || kind->family != KindFamily::Tiling)
+    throw usage("tile takes the tiling kinds " + KindTable::spoken(KindFamily::Tiling) +
+                ", not " + std::to_string(media.kind));
   return media;
 }
 
@@ -104,7 +115,7 @@ std::string tiledText(const MediaSettings& media, const TilingSettings& tiling,
                       const JobText& job) {
   LayoutEngine engine;
   engine.init(media);
-  engine.addJob(job.text());
+  engine.addJobs({job});
   try {
     engine.tile(tiling);
   } catch (const ToolError&) {
@@ -120,27 +131,28 @@ std::string tiledText(const MediaSettings& media, const TilingSettings& tiling,
   return texts.front();
 }
 
-void printSummary(const JobText& tiled, const SheetLayout& layout, double width) {
+void printSummary(std::FILE* out, const JobText& tiled, const SheetLayout& layout,
+                  double width) {
   size_t tiles = 0;
   for (const auto& sheet : layout.sheets()) tiles += sheet.units().size();
-  std::printf("%s: %zu tiles of a %d x %d tiling on %zu sheet(s)\n", tiled.jobId().c_str(), tiles,
+  std::fprintf(out, "%s: %zu tiles of a %d x %d tiling on %zu sheet(s)\n", tiled.jobId().c_str(), tiles,
               static_cast<int>(tiled.number("Composite", "tileScanDivision", 0)),
               static_cast<int>(tiled.number("Composite", "tileFeedDivision", 0)),
               layout.sheets().size());
   for (const auto& sheet : layout.sheets())
-    std::printf("%s\n", sheet.summary(width, "tiles").c_str());
+    std::fprintf(out, "%s\n", sheet.summary(width, "tiles").c_str());
 }
 
 }  // namespace
 
-const char* TileCommand::help() { return kHelp; }
+std::string TileCommand::help() { return kHelp + KindTable::help(KindFamily::Tiling); }
 
 int TileCommand::run(const std::vector<std::string>& args) {
   const CommandLine line(args,
                          {"--kind", "--width", "--length", "--gap", "--page-gap",
                           "--second-column-offset", "--pair-count", "--row-width", "--out",
-                          "--svg", "--log"},
-                         {"--pair-first", "--after-feed", "--pair-second"});
+                          "--svg", "--json", "--log"},
+                         {"--pair-first", "--after-feed", "--pair-second", "--allow-warnings"});
   if (line.has("--log")) LogSink::install(line.text("--log"));
   const MediaSettings media = mediaOf(line);
   const TilingSettings tiling = tilingOf(line);
@@ -153,17 +165,24 @@ int TileCommand::run(const std::vector<std::string>& args) {
 
   const fs::path target = outDir / fs::path(job.origin()).filename();
   const JobText tiled(target.string(), tiledText(media, tiling, job), ToolError::kLibraryFalse);
-  const SheetLayout layout({tiled});
+  const SheetLayout layout({tiled}, {job});
+  const SheetMedia sheet = MediaOptions::sheetOf(media);
+  const LayoutReport report(layout, sheet);
   OutputFiles outputs;
   outputs.add(target, tiled.text());
-  if (line.has("--svg"))
-    outputs.add(line.text("--svg"), SvgPicture(media.width, media.length).render(layout));
+  if (line.has("--svg")) outputs.add(line.text("--svg"), SvgPicture(sheet).render(layout, report));
+  if (line.has("--json") && !LayoutReport::jsonToStdout(line))
+    outputs.add(line.text("--json"), report.json("tile", nullptr));
   outputs.commit();
 
+  std::FILE* out = LayoutReport::linesTo(line);
   for (const auto& warning : layout.warnings())
     std::fprintf(stderr, "jobpos: warning: %s\n", warning.c_str());
-  printSummary(tiled, layout, media.width);
-  std::printf("job text written to %s\n", target.string().c_str());
-  if (line.has("--svg")) std::printf("picture written to %s\n", line.text("--svg").c_str());
-  return 0;
+  report.printWarnings();
+  printSummary(out, tiled, layout, media.width);
+  if (!layout.sheets().empty()) std::fprintf(out, "%s\n", report.totalLine().c_str());
+  std::fprintf(out, "job text written to %s\n", target.string().c_str());
+  if (line.has("--svg")) std::fprintf(out, "picture written to %s\n", line.text("--svg").c_str());
+  if (LayoutReport::jsonToStdout(line)) std::fputs(report.json("tile", nullptr).c_str(), stdout);
+  return report.status(line.has("--allow-warnings"));
 }

@@ -11,7 +11,7 @@
 class TileCommand {
  public:
   // The text of "jobpos tile --help".
-  static const char* help();
+  static std::string help();
   // Returns the exit status; throws ToolError for usage, file and library
   // failures (nothing is written then).
   static int run(const std::vector<std::string>& args);

@@ -1,89 +1,32 @@
 // jobpos: the command-line host of the layout engine. It reaches the
 // engine only through the public C header and the shared library, as any
 // host does. Exit status: 0 success, 1 a library call answered false,
-// 2 a usage or file error. See docs/jobpos.md.
+// 2 a usage or file error, 3 arranged but the layout needs attention.
+// See docs/jobpos.md.
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
-#include "ArrangeCommand.h"
-#include "GroupCommand.h"
-#include "JigCommand.h"
+#include "CommandTable.h"
+#include "LibraryErrors.h"
 #include "LogSink.h"
-#include "ReadCommand.h"
-#include "ShowCommand.h"
-#include "SlitterCommand.h"
-#include "TileCommand.h"
 #include "ToolError.h"
 
 namespace {
 
-const char* const kUsage =
-    "usage: jobpos arrange --kind K --width W --length L [--gap SCAN,FEED] [--center]\n"
-    "                      [--twin WIDTH1,WIDTH2] [--offset D] [--device FILE.xml]\n"
-    "                      [--optiscout FILE.xml] --out DIR [--svg FILE] [--log LEVEL]\n"
-    "                      JOB.ini...\n"
-    "       jobpos tile --kind 6|7|8 --width W --length L [--gap SCAN,FEED]\n"
-    "                   [--page-gap MM] [--after-feed] [--pair-first] [--pair-second]\n"
-    "                   [--second-column-offset MM] [--pair-count N] [--row-width MM]\n"
-    "                   --out DIR [--svg FILE] [--log LEVEL] JOB.ini\n"
-    "       jobpos group --kind 13..30 --width W --length L [--gap SCAN,FEED] [--center]\n"
-    "                    [--twin WIDTH1,WIDTH2] --out DIR [--svg FILE] [--log LEVEL]\n"
-    "                    JOB.ini...\n"
-    "       jobpos slitter --width W --length L [--gap SCAN,FEED] [--center] [--variant N]\n"
-    "                      [--device FILE.xml] --out DIR [--svg FILE] [--log LEVEL] JOB.ini...\n"
-    "       jobpos show [--width W] --svg FILE JOB.ini...\n"
-    "       jobpos read --out DIR [--log LEVEL] JOB.ini...\n"
-    "       jobpos jig --jig FILE.xml --target ID [--vdp ID=FILE.xml ...] --out DIR\n"
-    "                  [--svg FILE] [--log LEVEL] JOB.ini...\n"
-    "lengths in mm; --length -1 is an unlimited roll; LEVEL is trace, info or error;\n"
-    "job-position kinds: 0-5 and 9-12 (the library knows 0-30); tiling kinds 6,7,8;\n"
-    "grouping kinds 13-30 but 27,28; jobpos tile --help, jobpos group --help and\n"
-    "jobpos slitter --help explain those commands\n";
+bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
+// A subcommand's own help: --help or -h anywhere among its options.
 bool asksForHelp(const std::vector<std::string>& args) {
-  return args.size() == 2 && (args[1] == "--help" || args[1] == "-h");
+  for (size_t i = 1; i < args.size() && args[i] != "--"; ++i)
+    if (isHelp(args[i])) return true;
+  return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // The library logs through Boost.Log and adds no sink; without one,
-  // Boost.Log would print every record. Records are shown only on --log.
-  LogSink::switchOff();
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) {
-    std::fputs(kUsage, stderr);
-    return ToolError::kUsage;
-  }
-  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  if (args[0] == "tile" && asksForHelp(args)) {
-    std::fputs(TileCommand::help(), stdout);
-    return 0;
-  }
-  if (args[0] == "group" && asksForHelp(args)) {
-    std::fputs(GroupCommand::help(), stdout);
-    return 0;
-  }
-  if (args[0] == "slitter" && asksForHelp(args)) {
-    std::fputs(SlitterCommand::help(), stdout);
-    return 0;
-  }
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
+int runCommand(const CommandRow& command, const std::vector<std::string>& args) {
   try {
-    if (args[0] == "arrange") return ArrangeCommand::run(rest);
-    if (args[0] == "tile") return TileCommand::run(rest);
-    if (args[0] == "group") return GroupCommand::run(rest);
-    if (args[0] == "slitter") return SlitterCommand::run(rest);
-    if (args[0] == "show") return ShowCommand::run(rest);
-    if (args[0] == "read") return ReadCommand::run(rest);
-    if (args[0] == "jig") return JigCommand::run(rest);
-    std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(), kUsage);
-    return ToolError::kUsage;
+    return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
   } catch (const ToolError& e) {
     std::fprintf(stderr, "jobpos: %s\n", e.what());
     return e.status();
@@ -91,4 +34,38 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "jobpos: %s\n", e.what());
     return ToolError::kUsage;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The library logs through Boost.Log and adds no sink. jobpos keeps its
+  // error records (to print them when it refuses) and shows the rest only
+  // on --log.
+  LibraryErrors::install();
+  LogSink::errorsOnly();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::fputs(CommandTable::usage().c_str(), stderr);
+    return ToolError::kUsage;
+  }
+  if (isHelp(args[0]) || args[0] == "help") {
+    std::fputs(CommandTable::help().c_str(), stdout);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    std::printf("jobpos, host of unitCmnAlignmentJobPosition %s\n", JOBPOS_LIBRARY_VERSION);
+    return 0;
+  }
+  const CommandRow* command = CommandTable::find(args[0]);
+  if (command == nullptr) {
+    std::fprintf(stderr, "jobpos: unknown command '%s'\n%s", args[0].c_str(),
+                 CommandTable::usage().c_str());
+    return ToolError::kUsage;
+  }
+  if (asksForHelp(args)) {
+    std::fputs(command->help().c_str(), stdout);
+    return 0;
+  }
+  return runCommand(*command, args);
 }

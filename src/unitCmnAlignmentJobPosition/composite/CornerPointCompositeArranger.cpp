@@ -5,7 +5,6 @@
 void CornerPointCompositeArranger::placeEntries(std::vector<ArrangeEntry>& entries,
                                                 const specialityType::DimDouble& area,
                                                 const CompositeArrangerData& data) {
-  CornerPointPlacement::requirePlaceable(entries.size());
   CornerPointPlacement::Settings settings;
   settings.area = area;
   settings.gapScan = data.duplicateMarginScan;

@@ -43,8 +43,11 @@ ArrangeSection& ArrangementWriter::sheetOf(RunJob& job, int sheet) const {
   section.arrangeNumber = sheet;
   section.compositeKeys.clear();
   section.arrangePolicy = layout_.policy;
-  // A centred layout records the area it was centred in.
-  if (layout_.centerInScan) section.printArea = {0.0, 0.0, layout_.area.width, layout_.area.height};
+  // A centred layout records the area it was centred in, and a layout on
+  // sheets of finite length records the area it filled, so that a reader
+  // knows each sheet's length; a roll without centring keeps the template's.
+  if (layout_.centerInScan || layout_.area.height > 0.0)
+    section.printArea = {0.0, 0.0, layout_.area.width, layout_.area.height};
   return job.sheets.emplace(sheet, section).first->second;
 }
 

@@ -355,7 +355,7 @@ void AbGroupingArranger::CenterOffsetSetting(std::vector<ArrangeEntry>& entries,
 
 std::vector<CornerPointPlacement::Point> AbGroupingArranger::lockedCandidatePoints(
     const std::vector<ArrangeEntry>& locked, int32_t sheet) {
-  return CornerPointPlacement::lockedCorners(locked, sheet);
+  return CornerPointRules::lockedCorners(locked, sheet);
 }
 
 void AbGroupingArranger::DebugOutputEntries(const std::string& title,

@@ -52,7 +52,6 @@ void GroupingMinimumSizeArranger::updateEntriesPosition(std::vector<ArrangeEntry
                                                         const GroupingInfo* info) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     if (entries.empty()) return;
-    CornerPointPlacement::requirePlaceable(entries.size() + locked.size());
     CornerPointPlacement::Settings settings;
     settings.area = area;
     settings.gapScan = gapScan;

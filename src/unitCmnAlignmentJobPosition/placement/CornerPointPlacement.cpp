@@ -1,291 +1,461 @@
 #include "unitCmnAlignmentJobPosition/placement/CornerPointPlacement.h"
-#include "unitCmnAlignmentJobPosition/frame/LengthLimit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <climits>
 #include <limits>
-#include <map>
 #include <optional>
-#include <string>
 
 #include "unitCmnAlignmentJobPosition/frame/EntryRotation.h"
+#include "unitCmnAlignmentJobPosition/frame/LengthLimit.h"
+#include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
+#include "unitCmnAlignmentJobPosition/placement/PlacedEntryGrid.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 
-// Sizes that are not finite numbers. Every step below is a plain loop over
-// the entries and over a candidate list that only grows by a bounded number
-// of points per entry, so no input can make it loop for ever. What such an
-// entry gets:
+// Sizes that are not finite numbers. Every step is a loop over the entries
+// and over a candidate list that grows by a bounded number of points per
+// entry, so no input can make it loop for ever; the grid files such entries
+// in the list every query answers. What such an entry gets:
 //   - a NaN width or height makes every comparison false: the entry is never
 //     usable at any candidate, so it takes the fallback position (0, 0),
 //     opening a new sheet when the current one holds entries. It conflicts
-//     with no later entry, and its NaN corner points pass the filters (NaN is
-//     neither < 0 nor > the width) and stay in the list without ever being
-//     usable (x >= 0 is false for them) or equal to another point;
-//   - an infinite width or height never fits (x + w <= width or
-//     y + h <= L fails), so the entry also takes the fallback position; its
-//     corner points at infinity are dropped by the filters;
+//     with no later entry; its NaN corner points are never usable;
+//   - an infinite width or height never fits, so the entry also takes the
+//     fallback position; its corner points at infinity are dropped;
 //   - centring leaves a sheet alone when one of its right edges is not
 //     finite.
 
 namespace {
 
+using Rules = CornerPointRules;
 using Settings = CornerPointPlacement::Settings;
-using Point = CornerPointPlacement::Point;
-constexpr double kEps = CornerPointPlacement::kTolerance;
+using Box = PlacedEntryGrid::Box;
+constexpr double kEps = Rules::kTolerance;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+// Slack around the neighbour queries, far above the rounding of sums of
+// coordinates up to PlacedEntryGrid::kMaxCoordinate.
+constexpr double kSlack = 0.01;
 
-bool samePoint(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
-
-// The state of one placement run: the candidate corners and the entries
-// already on the current sheet (indexes into the entry list, in placement
-// order).
-struct Run {
-  Run(const Settings& s, double limit) : settings(s), lengthLimit(limit) {}
-
-  const Settings& settings;
-  double lengthLimit;
-  std::vector<Point> candidates{Point{0.0, 0.0}};
-  int32_t sheet = 1;
-  std::vector<std::size_t> onSheet;
-  // Locked units: those of the current sheet, taken in when its first
-  // placement is searched (sheetOpened).
-  bool sheetOpened = true;
-  std::vector<const ArrangeEntry*> lockedOnSheet;
+// What the rules read of a placed entry, kept compact for the many checks.
+struct Placed {
+  double X, Y, MmWidth, MmHeight;
 };
 
-
-// Whether a w x h rectangle at (x, y) comes too close to p: both rectangles
-// are extended by the gaps to their right and below, and an overlap of up to
-// the tolerance is allowed.
-bool conflicts(const ArrangeEntry& p, double x, double y, double w, double h, const Settings& s) {
-  return p.X + p.MmWidth + s.gapScan - kEps > x && x + w + s.gapScan > p.X + kEps &&
-         y + h + s.gapFeed > p.Y + kEps && p.Y + p.MmHeight + s.gapFeed - kEps > y;
-}
-
-// Whether c lies inside p (left and top edges included, right and bottom
-// edges excluded; no gaps, no tolerance).
-bool inside(const Point& c, const ArrangeEntry& p) {
-  return c.x >= p.X && c.x < p.X + p.MmWidth && c.y >= p.Y && c.y < p.Y + p.MmHeight;
-}
-
-bool insideSheetEntry(const Point& c, const std::vector<ArrangeEntry>& entries, const Run& run) {
-  for (std::size_t i : run.onSheet) {
-    if (inside(c, entries[i])) return true;
+// A size near the smallest that makes `grows` true: the estimate, or a
+// little more (the rule's sums round, so the estimate can fall a rounding
+// short), checked with the very expression of the rule; `known` (for which
+// it is true) when none of them holds. `grows` is monotone: true for a size
+// stays true for every larger one, so any size it holds for will do.
+template <class Grows>
+double smallestHolding(double estimate, double scale, double known, Grows grows) {
+  const double nudge = std::fabs(scale) * 1e-12 + 1e-12;
+  for (double extra : {0.0, nudge, nudge * 1e3, nudge * 1e6}) {
+    const double t = estimate + extra;
+    if (!(t < known)) break;
+    if (grows(t)) return t;
   }
-  return false;
+  return known;
 }
 
-// Whether a w x h entry may be put at c: within the area and in conflict
-// with no entry of the current sheet.
-bool usable(const Point& c, double w, double h, const std::vector<ArrangeEntry>& entries,
-            const Run& run) {
-  if (!(c.x >= 0 && c.x + w <= run.settings.area.width)) return false;
-  if (!(c.y >= 0 && c.y + h <= run.lengthLimit)) return false;
-  for (std::size_t i : run.onSheet) {
-    if (conflicts(entries[i], c.x, c.y, w, h, run.settings)) return false;
+// The smallest box holding the given x and y values; a box of NaN (which
+// the grid answers with every entry) when one of them is not finite.
+Box span(std::initializer_list<double> xs, std::initializer_list<double> ys) {
+  for (double v : xs) {
+    if (!std::isfinite(v)) return {NAN, NAN, NAN, NAN};
   }
-  for (const ArrangeEntry* p : run.lockedOnSheet) {
-    if (conflicts(*p, c.x, c.y, w, h, run.settings)) return false;
+  for (double v : ys) {
+    if (!std::isfinite(v)) return {NAN, NAN, NAN, NAN};
   }
-  return true;
+  return {std::min(xs), std::min(ys), std::max(xs), std::max(ys)};
 }
 
-// Whether c, coming later in the list, replaces the best so far: it lies
-// higher, or it lies further left and less than the tolerance lower.
-bool better(const Point& c, const Point& best) {
-  return c.y < best.y || (c.y < best.y + kEps && c.x < best.x);
+// The box an entry is filed under: it holds the entry and its gaps, so that
+// every position the entry conflicts with, every point inside it and every
+// corner it forms with a later entry finds it.
+template <class P>
+Box filingBox(const P& p, const Rules::Space& s) {
+  const double right = p.X + p.MmWidth, bottom = p.Y + p.MmHeight;
+  return span({p.X, right, right + s.gapScan}, {p.Y, bottom, bottom + s.gapFeed});
 }
 
-// The usable candidate that lies highest, then leftmost; none when no
-// candidate is usable.
-std::optional<Point> search(double w, double h, const std::vector<ArrangeEntry>& entries,
-                            const Run& run) {
-  std::optional<Point> best;
-  for (const Point& c : run.candidates) {
-    if (!usable(c, w, h, entries, run)) continue;
-    if (!best || better(c, *best)) best = c;
-  }
-  return best;
-}
-
-// The search for e; with trial turns, e is also tried a quarter turn round
-// and keeps that orientation only when it lies strictly higher there (or
-// only fits that way).
-std::optional<Point> searchOrientations(ArrangeEntry& e, const std::vector<ArrangeEntry>& entries,
-                                        const Run& run) {
-  const std::optional<Point> asIs = search(e.MmWidth, e.MmHeight, entries, run);
-  if (!run.settings.tryTurned || e.noRotation()) return asIs;
-  EntryRotation::turn(e);
-  const std::optional<Point> turned = search(e.MmWidth, e.MmHeight, entries, run);
-  if (turned && (!asIs || turned->y < asIs->y)) return turned;
-  EntryRotation::turnBack(e);
-  return asIs;
-}
-
-// Drops the candidates that lie inside an entry of the current sheet.
-void removeInsideSheetEntries(const std::vector<ArrangeEntry>& entries, Run& run) {
-  std::vector<Point> kept;
-  for (const Point& c : run.candidates) {
-    if (!insideSheetEntry(c, entries, run)) kept.push_back(c);
-  }
-  run.candidates.swap(kept);
-}
-
-// The four corners e offers on its own: on the area's top edge right of it,
-// on the area's left edge below it, right of its top and below its left
-// side (each a gap away).
-std::vector<Point> ownCorners(const ArrangeEntry& e, const Settings& s) {
-  return {{e.X + e.MmWidth + s.gapScan, 0.0},
-          {0.0, e.Y + e.MmHeight + s.gapFeed},
-          {e.X + e.MmWidth + s.gapScan, e.Y + s.gapFeed},
-          {e.X + s.gapScan, e.Y + e.MmHeight + s.gapFeed}};
-}
-
-// The corners where e and an earlier entry p form a step: beside the
-// shorter one under the longer one's side, or under the narrower one beside
-// the wider one's edge. Only points to the right of and below e's position.
-void pairCorners(const ArrangeEntry& e, const ArrangeEntry& p, const Settings& s,
-                 std::vector<Point>& out) {
-  const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
-  const double pR = p.X + p.MmWidth, pB = p.Y + p.MmHeight;
-  std::vector<Point> steps;
-  if (p.X + kEps > eR && eB > pB + kEps) steps.push_back({eR + s.gapScan, pB + s.gapFeed});
-  if (e.X + kEps > pR && pB > eB + kEps) steps.push_back({pR + s.gapScan, eB + s.gapFeed});
-  if (p.Y + kEps > eB && eR > pR + kEps) steps.push_back({pR + s.gapScan, eB + s.gapFeed});
-  if (e.Y + kEps > pB && pR > eR + kEps) steps.push_back({eR + s.gapScan, pB + s.gapFeed});
-  for (const Point& c : steps) {
-    if (c.x >= e.X && c.y >= e.Y) out.push_back(c);
-  }
-}
-
-// Whether a new corner may join the list: on the area (x up to the width
-// included, y below the length limit) and not inside an entry of the sheet.
-bool acceptable(const Point& c, const std::vector<ArrangeEntry>& entries, const Run& run) {
-  if (c.x < 0 || c.x > run.settings.area.width) return false;
-  if (c.y < 0 || c.y >= run.lengthLimit) return false;
-  return !insideSheetEntry(c, entries, run);
-}
-
-void appendUnlessListed(const Point& c, Run& run) {
-  for (const Point& listed : run.candidates) {
-    if (samePoint(listed, c)) return;
-  }
-  run.candidates.push_back(c);
-}
-
-// Adds the corners that e offers, in order, without repeating a listed
-// point. e is not yet one of the sheet's entries.
-void addCorners(const ArrangeEntry& e, const std::vector<ArrangeEntry>& entries, Run& run) {
-  std::vector<Point> fresh = ownCorners(e, run.settings);
-  for (std::size_t i : run.onSheet) pairCorners(e, entries[i], run.settings, fresh);
-  for (const Point& c : fresh) {
-    if (acceptable(c, entries, run)) appendUnlessListed(c, run);
-  }
-}
-
-// Drops the candidates strictly left of and above e's position: the search
-// prefers higher positions, so the space they point to is shut off.
-void pruneLeftAbove(const ArrangeEntry& e, Run& run) {
-  std::vector<Point> kept;
-  for (const Point& c : run.candidates) {
-    if (!(c.x < e.X && c.y < e.Y)) kept.push_back(c);
-  }
-  run.candidates.swap(kept);
-}
-
-// Closes the current sheet and opens the next, empty one.
-void startNewSheet(Run& run) {
-  ++run.sheet;
-  run.candidates.clear();
-  run.onSheet.clear();
-  run.sheetOpened = true;
-  run.lockedOnSheet.clear();
-}
-
-// The locked units of the current sheet: their corners join the list as
-// they are, and they block placements from now on.
-void takeInLockedUnits(Run& run) {
-  run.sheetOpened = false;
-  if (run.settings.locked == nullptr) return;
-  const auto corners = CornerPointPlacement::lockedCorners(*run.settings.locked, run.sheet);
-  run.candidates.insert(run.candidates.end(), corners.begin(), corners.end());
-  for (const ArrangeEntry& p : *run.settings.locked) {
-    if (p.ArrangeNum == run.sheet) run.lockedOnSheet.push_back(&p);
-  }
-}
-
-// Places one entry; the entries before it on the sheet are run.onSheet.
-void placeOne(std::vector<ArrangeEntry>& entries, std::size_t index, Run& run) {
-  if (run.sheetOpened) takeInLockedUnits(run);
-  ArrangeEntry& e = entries[index];
-  const std::optional<Point> position = searchOrientations(e, entries, run);
-  if (position) {
-    e.X = position->x;
-    e.Y = position->y;
-  } else {
-    // Fits nowhere: top-left corner of a fresh sheet, or of this sheet when
-    // it is still empty (then it stays there even if it does not fit).
-    e.X = 0.0;
-    e.Y = 0.0;
-    if (!run.onSheet.empty()) startNewSheet(run);
-  }
-  e.ArrangeNum = run.sheet;
-  // Candidates covered by entries placed since they were listed go only
-  // when a candidate was taken; e itself does not count yet.
-  if (position) removeInsideSheetEntries(entries, run);
-  addCorners(e, entries, run);
-  const bool firstOnSheet = run.onSheet.empty();
-  if (!firstOnSheet) pruneLeftAbove(e, run);
-  run.onSheet.push_back(index);
-}
-
-// The rightmost edge of one sheet's entries; a sheet with an edge that is
-// not a finite number is never moved.
-struct SheetExtent {
-  double right = -std::numeric_limits<double>::infinity();
-  bool finite = true;
-};
-
-// Moves every sheet right so that its layout sits in the middle of the area
-// width; a sheet as wide as the area or wider stays.
-void centreSheets(std::vector<ArrangeEntry>& entries, double areaWidth) {
-  std::map<int32_t, SheetExtent> extents;
+// The cell size: about the size of an average entry, so that a query looks
+// at a few cells holding a few entries each.
+double cellSizeFor(const std::vector<ArrangeEntry>& entries, double width) {
+  double sum = 0.0;
+  std::size_t count = 0;
   for (const ArrangeEntry& e : entries) {
-    SheetExtent& extent = extents[e.ArrangeNum];
-    const double right = e.X + e.MmWidth;
-    if (!std::isfinite(right)) extent.finite = false;
-    else if (right > extent.right) extent.right = right;
+    const double size = (e.MmWidth + e.MmHeight) * 0.5;
+    if (std::isfinite(size) && size > 0 && size < PlacedEntryGrid::kMaxCoordinate) {
+      sum += size;
+      ++count;
+    }
   }
-  for (ArrangeEntry& e : entries) {
-    const SheetExtent& extent = extents[e.ArrangeNum];
-    if (extent.finite && areaWidth > extent.right) e.X += (areaWidth - extent.right) * 0.5;
-  }
+  const double mean = count > 0 ? sum / static_cast<double>(count) : 100.0;
+  const double widest = std::isfinite(width) && width > 0 ? width / 1024.0 : 0.0;
+  return std::max({mean, widest, 1.0});
 }
+
+class Run {
+ public:
+  Run(std::vector<ArrangeEntry>& entries, const Settings& settings)
+      : entries_(entries),
+        settings_(settings),
+        space_{settings.area.width, LengthLimit::of(settings.area.height), settings.gapScan,
+               settings.gapFeed},
+        placed_(entries.size()) {
+    const double cell = cellSizeFor(entries, space_.width);
+    grid_.configure(cell, space_.width);
+    lockedGrid_.configure(cell, space_.width);
+    computeSmallestSizes();
+    candidates_.append({0.0, 0.0});
+  }
+
+  void placeAll() {
+    for (std::size_t i = 0; i < entries_.size(); ++i) placeOne(i);
+  }
+
+ private:
+  // For every i, the narrowest width and the shortest height any entry
+  // from i on is searched with (in either orientation it may try).
+  void computeSmallestSizes() {
+    const std::size_t n = entries_.size();
+    minWidth_.assign(n + 1, kInf);
+    minHeight_.assign(n + 1, kInf);
+    for (std::size_t i = n; i-- > 0;) {
+      minWidth_[i] = minWidth_[i + 1];
+      minHeight_[i] = minHeight_[i + 1];
+      const ArrangeEntry& e = entries_[i];
+      considerSize(e, i);
+      if (settings_.tryTurned && !e.noRotation()) considerSize(turned(e), i);
+    }
+  }
+
+  // e turned (a copy of what turning reads and writes).
+  static ArrangeEntry turned(const ArrangeEntry& e) {
+    ArrangeEntry t;
+    t.MmWidth = e.MmWidth;
+    t.MmHeight = e.MmHeight;
+    t.ExtraHeight = e.ExtraHeight;
+    t.KeepExtraHeight = e.KeepExtraHeight;
+    t.Rotation = e.Rotation;
+    EntryRotation::turn(t);
+    return t;
+  }
+
+  // An orientation with a NaN side never fits anywhere and counts for
+  // nothing.
+  void considerSize(const ArrangeEntry& e, std::size_t i) {
+    if (std::isnan(e.MmWidth) || std::isnan(e.MmHeight)) return;
+    minWidth_[i] = std::min(minWidth_[i], e.MmWidth);
+    minHeight_[i] = std::min(minHeight_[i], e.MmHeight);
+  }
+
+  // Whether no entry from index `next` on can be put at c.
+  bool unusableFrom(const CornerPoint& c, std::size_t next) const {
+    return !(c.x >= 0) || !(c.y >= 0) || c.x + minWidth_[next] > space_.width ||
+           c.y + minHeight_[next] > space_.lengthLimit;
+  }
+
+  // What a w x h entry at a candidate conflicts with: the left and top
+  // edges of the entry, and which entry of the sheet it is (none for a
+  // locked unit).
+  struct Conflict {
+    CornerPoint edge;
+    uint32_t sheetEntry;
+  };
+  static constexpr uint32_t kNone = UINT32_MAX;
+
+  // Tries the entry that blocked the candidate last first: it is still
+  // there and often still in the way.
+  std::optional<Conflict> conflicting(const CandidateList::Item& item, double w, double h) const {
+    const CornerPoint& c = item.at;
+    if (item.blocker != kNone) {
+      const Placed& p = placed_[item.blocker];
+      if (Rules::conflicts(p, c.x, c.y, w, h, space_)) return Conflict{{p.X, p.Y}, item.blocker};
+    }
+    const double right = c.x + w + space_.gapScan, bottom = c.y + h + space_.gapFeed;
+    const Box box = span({c.x, right}, {c.y, bottom});
+    // Of the entries in the way, the one closest to the candidate blocks
+    // the most sizes: remembering it saves the most tests later.
+    std::optional<Conflict> found;
+    double closest = kInf;
+    grid_.any(box, [&](uint32_t id) {
+      const Placed& p = placed_[id];
+      if (!Rules::conflicts(p, c.x, c.y, w, h, space_)) return false;
+      const double reach = std::max(p.X - c.x, p.Y - c.y);
+      if (!found || reach < closest) {
+        found = Conflict{{p.X, p.Y}, id};
+        closest = reach;
+      }
+      return false;
+    });
+    if (found) return found;
+    lockedGrid_.any(box, [&](uint32_t id) {
+      const ArrangeEntry& p = (*settings_.locked)[id];
+      if (!Rules::conflicts(p, c.x, c.y, w, h, space_)) return false;
+      found = Conflict{{p.X, p.Y}, kNone};
+      return true;
+    });
+    return found;
+  }
+
+  // Remembers at c the sizes that conflict with the entry whose left and
+  // top edges are `edge`, as w x h did: the two conditions on the size in
+  // the conflict rule, each at its smallest.
+  void rememberConflict(CandidateList::Item& c, double w, double h, const CornerPoint& edge) const {
+    const double gs = space_.gapScan, gf = space_.gapFeed, x = c.at.x, y = c.at.y;
+    const double left = edge.x + kEps, top = edge.y + kEps;
+    const double width =
+        smallestHolding(left - gs - x, left, w, [&](double t) { return x + t + gs > left; });
+    const double height =
+        smallestHolding(top - gf - y, top, h, [&](double t) { return y + t + gf > top; });
+    c.remember(width, height);
+  }
+
+  bool insideSheetEntry(const CornerPoint& c) const {
+    return grid_.any(span({c.x}, {c.y}),
+                     [&](uint32_t id) { return Rules::inside(c, placed_[id]); });
+  }
+
+  // One search: the usable candidate that lies highest, then leftmost, in
+  // list order, for a w x h entry.
+  struct Search {
+    double w, h;
+    const CornerPoint* best = nullptr;
+  };
+
+  // Whether a search with no best yet may take c: the grouping search
+  // starts from the largest finite point.
+  bool startable(const CornerPoint& c) const {
+    return settings_.locked == nullptr || c.y < std::numeric_limits<double>::max();
+  }
+
+  // Whether a search may take a point of a block: the block does not lie
+  // wholly below its best so far, nor wholly too far right or down for its
+  // size.
+  bool mayTake(const Search& s, const CandidateList::Bounds& b) const {
+    if (s.best != nullptr && !(b.minY < s.best->y + kEps)) return false;
+    return b.minX + s.w <= space_.width && b.minY + s.h <= space_.lengthLimit;
+  }
+
+  // Runs the searches side by side in one pass over the list; a candidate
+  // that cannot beat a search's best so far is not tested for it at all,
+  // nor is a block of the list no search may take a point of.
+  void searchAll(Search* searches, std::size_t count) {
+    auto mayBeat = [&](const CandidateList::Bounds& b) {
+      for (std::size_t k = 0; k < count; ++k) {
+        if (mayTake(searches[k], b)) return true;
+      }
+      return false;
+    };
+    candidates_.forEach(mayBeat, [&](std::size_t slot) {
+      CandidateList::Item& c = candidates_[slot];
+      for (std::size_t k = 0; k < count; ++k) {
+        Search& s = searches[k];
+        if (s.best != nullptr ? !Rules::better(c.at, *s.best) : !startable(c.at)) continue;
+        if (!Rules::fits(c.at, s.w, s.h, space_) || c.rejects(s.w, s.h)) continue;
+        if (const std::optional<Conflict> conflict = conflicting(c, s.w, s.h)) {
+          rememberConflict(c, s.w, s.h, conflict->edge);
+          if (conflict->sheetEntry != kNone) c.blocker = conflict->sheetEntry;
+          touched_.push_back(slot);
+          continue;
+        }
+        s.best = &c.at;
+      }
+    });
+  }
+
+  static std::optional<CornerPoint> found(const Search& s) {
+    if (s.best == nullptr) return std::nullopt;
+    return *s.best;
+  }
+
+  // With trial turns, e is also tried a quarter turn round and keeps that
+  // orientation only when it lies strictly higher there (or only fits that
+  // way). Turning e and turning it back happen as the rule says, since
+  // turning back need not restore an allowance-kept size to the bit.
+  std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
+    Search searches[2] = {{e.MmWidth, e.MmHeight}, {0.0, 0.0}};
+    if (!settings_.tryTurned || e.noRotation()) {
+      searchAll(searches, 1);
+      return found(searches[0]);
+    }
+    const ArrangeEntry turnedSize = turned(e);
+    searches[1] = {turnedSize.MmWidth, turnedSize.MmHeight};
+    searchAll(searches, 2);
+    const std::optional<CornerPoint> asIs = found(searches[0]), turn = found(searches[1]);
+    EntryRotation::turn(e);
+    if (turn && (!asIs || turn->y < asIs->y)) return turn;
+    EntryRotation::turnBack(e);
+    return asIs;
+  }
+
+  // Drops the candidates that lie inside an entry of the sheet. Every
+  // candidate was checked against the entries placed before the last one
+  // when it was listed or in an earlier step (locked corners are listed
+  // when the sheet holds just one entry), so only the last one is left.
+  void removeInsideLastEntry() {
+    if (onSheet_.empty()) return;
+    const Placed& p = placed_[onSheet_.back()];
+    const double right = p.X + p.MmWidth, bottom = p.Y + p.MmHeight;
+    candidates_.forEach(
+        [&](const CandidateList::Bounds& b) {
+          return b.maxX >= p.X && b.minX <= right && b.maxY >= p.Y && b.minY <= bottom;
+        },
+        [&](std::size_t slot) {
+          if (Rules::inside(candidates_[slot].at, p)) candidates_.remove(slot);
+        });
+  }
+
+  // The earlier entries of the sheet that may form a step with e, in
+  // placement order: those whose bottom lies within e's height band and
+  // that reach right of e, and those whose right edge lies within e's
+  // width band and that reach below e.
+  void neighbours(const ArrangeEntry& e) {
+    const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
+    const double gs = space_.gapScan, gf = space_.gapFeed;
+    const double big = PlacedEntryGrid::kMaxCoordinate;
+    boxes_.clear();
+    boxes_.push_back(span({eR - kEps - kSlack, big},
+                          {e.Y - gf - kSlack, eB + kSlack, e.Y + kEps + kSlack}));
+    boxes_.push_back(span({e.X - gs - kSlack, eR + kSlack, e.X + kEps + kSlack},
+                          {eB - kEps - kSlack, big}));
+    ids_.clear();
+    grid_.collect(boxes_, ids_);
+  }
+
+  // Adds the corners e offers, in order, without repeating a listed point
+  // and without the points no entry still to come can use. e is not yet
+  // one of the sheet's entries.
+  void addCorners(const ArrangeEntry& e, std::size_t next) {
+    const auto own = Rules::ownCorners(e, space_);
+    fresh_.assign(own.begin(), own.end());
+    if (!onSheet_.empty()) {
+      neighbours(e);
+      for (uint32_t id : ids_) Rules::pairCorners(e, placed_[id], space_, fresh_);
+    }
+    // Neighbours in a row offer the same point one after the other; a
+    // repeat of the point just looked at goes the same way (listed now, or
+    // refused for the same reason), so it is not looked at again.
+    for (std::size_t i = 0; i < fresh_.size(); ++i) {
+      const CornerPoint& c = fresh_[i];
+      if (i > 0 && Rules::samePoint(c, fresh_[i - 1])) continue;
+      if (!Rules::onArea(c, space_) || unusableFrom(c, next) || candidates_.contains(c) ||
+          insideSheetEntry(c))
+        continue;
+      candidates_.append(c);
+    }
+  }
+
+  // After e's corners were added: drops the candidates strictly left of
+  // and above e's position (unless e opened the sheet: the search prefers
+  // higher positions, so the space they point to is shut off), and those no
+  // entry still to come can use: a point is checked again when a search
+  // learnt something about it or when the smallest sizes still to come
+  // grow. e is not yet one of the sheet's entries.
+  void dropCandidates(const ArrangeEntry& e, bool prune, std::size_t index) {
+    const std::size_t next = index + 1;
+    if (prune) {
+      candidates_.forEach(
+          [&](const CandidateList::Bounds& b) { return b.minX < e.X && b.minY < e.Y; },
+          [&](std::size_t slot) {
+            const CornerPoint& c = candidates_[slot].at;
+            if (c.x < e.X && c.y < e.Y) candidates_.remove(slot);
+          });
+    }
+    auto dropUnusable = [&](std::size_t slot) {
+      const CandidateList::Item& c = candidates_[slot];
+      if (unusableFrom(c.at, next) || c.rejects(minWidth_[next], minHeight_[next]))
+        candidates_.remove(slot);
+    };
+    if (minWidth_[next] != minWidth_[index] || minHeight_[next] != minHeight_[index]) {
+      candidates_.forEach([](const CandidateList::Bounds&) { return true; }, dropUnusable);
+    } else {
+      for (std::size_t slot : touched_) dropUnusable(slot);
+    }
+  }
+
+  void startNewSheet() {
+    ++sheet_;
+    candidates_.clear();
+    touched_.clear();
+    onSheet_.clear();
+    grid_.clear();
+    sheetOpened_ = true;
+  }
+
+  // The locked units of the current sheet: their corners join the list as
+  // they are, and they block placements from now on.
+  // (Corners no entry from `index` on can use are left out.)
+  void takeInLockedUnits(std::size_t index) {
+    sheetOpened_ = false;
+    lockedGrid_.clear();
+    if (settings_.locked == nullptr) return;
+    for (const CornerPoint& c : Rules::lockedCorners(*settings_.locked, sheet_)) {
+      if (!unusableFrom(c, index)) candidates_.append(c);
+    }
+    const std::vector<ArrangeEntry>& locked = *settings_.locked;
+    for (std::size_t i = 0; i < locked.size(); ++i) {
+      if (locked[i].ArrangeNum == sheet_)
+        lockedGrid_.add(static_cast<uint32_t>(i), filingBox(locked[i], space_));
+    }
+  }
+
+  void join(std::size_t index) {
+    const ArrangeEntry& e = entries_[index];
+    placed_[index] = {e.X, e.Y, e.MmWidth, e.MmHeight};
+    onSheet_.push_back(static_cast<uint32_t>(index));
+    grid_.add(static_cast<uint32_t>(index), filingBox(placed_[index], space_));
+  }
+
+  void placeOne(std::size_t index) {
+    touched_.clear();
+    if (sheetOpened_) takeInLockedUnits(index);
+    ArrangeEntry& e = entries_[index];
+    const std::optional<CornerPoint> position = searchOrientations(e);
+    if (position) {
+      e.X = position->x;
+      e.Y = position->y;
+    } else {
+      // Fits nowhere: top-left corner of a fresh sheet, or of this sheet
+      // when it is still empty (then it stays there even if it does not fit).
+      e.X = 0.0;
+      e.Y = 0.0;
+      if (!onSheet_.empty()) startNewSheet();
+    }
+    e.ArrangeNum = sheet_;
+    removeInsideLastEntry();
+    addCorners(e, index + 1);
+    dropCandidates(e, !onSheet_.empty(), index);
+    join(index);
+    candidates_.compactIfSparse();
+  }
+
+  std::vector<ArrangeEntry>& entries_;
+  const Settings& settings_;
+  const Rules::Space space_;
+  std::vector<Placed> placed_;  // by entry index, once placed
+  std::vector<double> minWidth_, minHeight_;
+  PlacedEntryGrid grid_, lockedGrid_;
+  CandidateList candidates_;
+  std::vector<std::size_t> touched_;  // slots a search learnt something about
+  std::vector<uint32_t> onSheet_;  // entry indexes, in placement order
+  int32_t sheet_ = 1;
+  bool sheetOpened_ = true;
+  // Scratch lists, kept to reuse their memory.
+  std::vector<CornerPoint> fresh_;
+  std::vector<Box> boxes_;
+  std::vector<uint32_t> ids_;
+};
 
 }  // namespace
 
-void CornerPointPlacement::requirePlaceable(std::size_t count) {
-  if (count > kMaxEntries)
-    unitCmnGuard::raise(UNITCMN_SITE, "the minimum-size arrangement places at most " +
-                                          std::to_string(kMaxEntries) +
-                                          " units in one run (the jobs make " +
-                                          std::to_string(count) + ")");
-}
-
-std::vector<Point> CornerPointPlacement::lockedCorners(const std::vector<ArrangeEntry>& locked,
-                                                       int32_t sheet) {
-  std::vector<Point> corners;
-  for (const ArrangeEntry& p : locked) {
-    if (p.ArrangeNum != sheet) continue;
-    const double right = p.X + p.MmWidth, bottom = p.Y + p.MmHeight;
-    corners.insert(corners.end(), {{0.0, bottom}, {right, 0.0}, {p.X, bottom}, {right, p.Y}});
-  }
-  return corners;
-}
-
 void CornerPointPlacement::place(std::vector<ArrangeEntry>& entries, const Settings& settings) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    Run run(settings, LengthLimit::of(settings.area.height));
-    for (std::size_t i = 0; i < entries.size(); ++i) placeOne(entries, i, run);
-    if (settings.centerInScan) centreSheets(entries, settings.area.width);
+    Run(entries, settings).placeAll();
+    if (settings.centerInScan) Rules::centreSheets(entries, settings.area.width);
   });
 }

@@ -7,30 +7,33 @@
 // below). Sets X, Y, ArrangeNum (and, when trying turns, the orientation)
 // of every entry.
 //
-// This is the plain implementation, written to follow the rules step by
-// step; it is quadratic in the entries of a sheet. It is the reference any
-// faster placement must match placement for placement.
+// The candidate list keeps its order (the order decides ties) and every
+// step is the plain rule of CornerPointRules; what makes it fast is where
+// it looks:
+//   - the entries near a position come from a grid over the sheet
+//     (PlacedEntryGrid) instead of a scan of the sheet;
+//   - a candidate is tested for conflicts only when it would beat the best
+//     found so far;
+//   - a candidate is checked for lying inside entries only against those
+//     placed since it was last checked;
+//   - a candidate that no entry still to come can use (it lies too far
+//     right or down for the narrowest and the shortest of them) is dropped,
+//     which changes no placement: it would never be taken, and a point
+//     equal to it offered later is as unusable.
+// tests/ keeps a plain step-by-step version as the reference; both must
+// give the same placements on every input.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/frame/ArrangeEntry.h"
+#include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 #include "unitCmnJobSizeCalc/Geometry.h"
 
 class CornerPointPlacement {
  public:
-  static constexpr double kTolerance = 0.001;  // mm
-  // The placement is quadratic in the entries of a sheet (about 0.6 s for
-  // 2,000 entries on one sheet); a run with more entries is refused rather
-  // than left to run for minutes.
-  static constexpr std::size_t kMaxEntries = 5000;
-
-  struct Point {
-    double x;
-    double y;
-  };
+  static constexpr double kTolerance = CornerPointRules::kTolerance;
+  using Point = CornerPoint;
 
   struct Settings {
     specialityType::DimDouble area;  // height -1 = unlimited
@@ -38,22 +41,23 @@ class CornerPointPlacement {
     double gapFeed = 0.0;            // mm kept below every entry
     bool tryTurned = false;          // also try each entry turned a quarter
     bool centerInScan = false;       // centre each sheet's layout across the area
-    // The one thing the grouping placement adds: units that keep the place
-    // (X, Y, ArrangeNum) they have. On their sheet they block placements as
-    // placed entries do (with the gaps), and their corners (lockedCorners)
-    // join the candidates as they are, repeats included, when the sheet's
-    // first placement is searched: on sheet 1 before the first entry, on a
-    // later sheet after the entry that opened it, which takes the sheet's
-    // top-left corner whatever lies there. Null or empty: the composite
-    // placement.
+    // The grouping placement, when set (an empty list will do): what it
+    // adds to the composite one is here and nowhere else.
+    //  - Locked units, which keep the place (X, Y, ArrangeNum) they have. On
+    //    their sheet they block placements as placed entries do (with the
+    //    gaps), and their corners (CornerPointRules::lockedCorners) join the
+    //    candidates as they are, repeats included, when the sheet's first
+    //    placement is searched: on sheet 1 before the first entry, on a
+    //    later sheet after the entry that opened it, which takes the sheet's
+    //    top-left corner whatever lies there.
+    //  - Its search starts from the largest finite point rather than from
+    //    the first usable candidate, so a candidate at the largest finite y
+    //    is never taken.
+    // Everything else (the candidates, their order, the removal of covered
+    // and of left-and-above candidates, the repeated-point rule) is the
+    // composite placement's.
     const std::vector<ArrangeEntry>* locked = nullptr;
   };
 
-  // Raises when count entries are more than the placement takes.
-  static void requirePlaceable(std::size_t count);
   static void place(std::vector<ArrangeEntry>& entries, const Settings& settings);
-  // The corners of the locked units on a sheet, in list order, four each
-  // without gaps: below-left (0, bottom), top-right (right, 0), below
-  // (X, bottom) and right (right, Y).
-  static std::vector<Point> lockedCorners(const std::vector<ArrangeEntry>& locked, int32_t sheet);
 };

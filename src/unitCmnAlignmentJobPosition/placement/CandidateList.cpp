@@ -1,0 +1,94 @@
+#include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
+
+#include <algorithm>
+
+// Keeps a quadrant in the slot of one it contains, else in a free slot,
+// else in place of the one with the largest corner, unless its own corner
+// is larger still.
+void CandidateList::Item::remember(double w, double h) {
+  std::size_t slot = 0;
+  for (std::size_t i = 0; i < kSlots; ++i) {
+    if (std::isnan(failedWidth[i]) || (w <= failedWidth[i] && h <= failedHeight[i])) {
+      failedWidth[i] = w;
+      failedHeight[i] = h;
+      return;
+    }
+    if (failedWidth[i] + failedHeight[i] > failedWidth[slot] + failedHeight[slot]) slot = i;
+  }
+  if (w + h >= failedWidth[slot] + failedHeight[slot]) return;
+  failedWidth[slot] = w;
+  failedHeight[slot] = h;
+}
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr CandidateList::Bounds kEmpty{kInf, kInf, -kInf, -kInf};
+
+CandidateList::Bounds joined(const CandidateList::Bounds& a, const CandidateList::Bounds& b) {
+  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
+          std::max(a.maxY, b.maxY)};
+}
+
+}  // namespace
+
+void CandidateList::clear() {
+  items_.clear();
+  rebuild(1);
+  dead_ = 0;
+  points_.clear();
+}
+
+CandidateList::Bounds CandidateList::runBounds(std::size_t run) const {
+  Bounds b = kEmpty;
+  const std::size_t end = std::min(items_.size(), (run + 1) * kRun);
+  for (std::size_t slot = run * kRun; slot < end; ++slot) {
+    const Item& item = items_[slot];
+    if (item.alive) b = joined(b, {item.at.x, item.at.y, item.at.x, item.at.y});
+  }
+  return b;
+}
+
+void CandidateList::update(std::size_t slot) {
+  std::size_t node = leaves_ + slot / kRun;
+  tree_[node] = runBounds(slot / kRun);
+  for (node /= 2; node >= 1; node /= 2) tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
+}
+
+void CandidateList::rebuild(std::size_t leaves) {
+  leaves_ = leaves;
+  tree_.assign(2 * leaves_, kEmpty);
+  for (std::size_t run = 0; run * kRun < items_.size(); ++run) tree_[leaves_ + run] = runBounds(run);
+  for (std::size_t node = leaves_ - 1; node >= 1; --node)
+    tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
+}
+
+void CandidateList::append(const CornerPoint& c) {
+  items_.push_back(Item{c});
+  points_.insert(c);
+  if (items_.size() > leaves_ * kRun) rebuild(2 * leaves_);
+  else update(items_.size() - 1);
+}
+
+void CandidateList::remove(std::size_t slot) {
+  Item& item = items_[slot];
+  if (!item.alive) return;
+  item.alive = false;
+  points_.erase(item.at);
+  ++dead_;
+  update(slot);
+}
+
+void CandidateList::compactIfSparse() {
+  if (dead_ < 64 || dead_ * 2 < items_.size()) return;
+  std::vector<Item> living;
+  living.reserve(items_.size() - dead_);
+  for (const Item& item : items_) {
+    if (item.alive) living.push_back(item);
+  }
+  items_.swap(living);
+  dead_ = 0;
+  std::size_t leaves = 1;
+  while (leaves * kRun < items_.size()) leaves *= 2;
+  rebuild(leaves);
+}

@@ -1,0 +1,101 @@
+// The candidate corners of the corner-point placement, in list order (the
+// order decides ties, so it is kept exactly: points are appended at the end
+// and removed where they are). Built for lists of many thousands of points
+// of which each step touches a few:
+//   - removal marks a point dead; the list closes the gaps once they are
+//     as many as the living points;
+//   - a tree over the slots keeps, for every run of slots it covers, the
+//     box holding their living points, so a pass can skip every run whose
+//     box says nothing there matters (a pass costs about the points it
+//     looks at times the tree's height, not the length of the list);
+//   - a counted set of the points answers "is this point listed?".
+// Each point also remembers up to three blocked quadrants, "every size at
+// least failedWidth wide and failedHeight long conflicts here".
+#pragma once
+
+#include <cmath>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "unitCmnAlignmentJobPosition/placement/CandidatePointSet.h"
+#include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
+
+class CandidateList {
+ public:
+  static constexpr std::size_t kSlots = 3;
+
+  struct Item {
+    CornerPoint at;
+    bool alive = true;
+    double failedWidth[kSlots] = {NAN, NAN, NAN};  // NaN: an empty slot
+    double failedHeight[kSlots] = {NAN, NAN, NAN};
+    uint32_t blocker = UINT32_MAX;  // the sheet entry that blocked it last, if any
+
+    bool rejects(double w, double h) const {
+      for (std::size_t i = 0; i < kSlots; ++i) {
+        if (w >= failedWidth[i] && h >= failedHeight[i]) return true;
+      }
+      return false;
+    }
+    void remember(double w, double h);
+  };
+
+  // The box holding the living points of a run of slots (an empty run:
+  // minimums +inf, maximums -inf).
+  struct Bounds {
+    double minX, minY, maxX, maxY;
+  };
+
+  void clear();
+  // REQUIRES: c is a number (no NaN coordinate).
+  void append(const CornerPoint& c);
+  void remove(std::size_t slot);
+  bool contains(const CornerPoint& c) const { return points_.contains(c); }
+  // Closes the gaps when they are many. Slots change: REQUIRES no slot
+  // numbers are kept across it.
+  void compactIfSparse();
+
+  std::size_t slots() const { return items_.size(); }
+  Item& operator[](std::size_t slot) { return items_[slot]; }
+
+  // Calls visit(slot) for the living points, in list order, skipping every
+  // run of slots whose box fails look(bounds). look is asked again as the
+  // pass goes on, so it may depend on what visit learnt.
+  template <class Look, class Visit>
+  void forEach(Look&& look, Visit&& visit) {
+    if (!items_.empty()) descend(1, look, visit);
+  }
+
+ private:
+  template <class Look, class Visit>
+  void descend(std::size_t node, Look& look, Visit& visit) {
+    if (!look(tree_[node])) return;
+    if (node >= leaves_) {
+      const std::size_t first = (node - leaves_) * kRun;
+      const std::size_t end = std::min(items_.size(), first + kRun);
+      for (std::size_t slot = first; slot < end; ++slot) {
+        if (items_[slot].alive) visit(slot);
+      }
+      return;
+    }
+    descend(2 * node, look, visit);
+    descend(2 * node + 1, look, visit);
+  }
+  // Recomputes the box of the run holding slot, and of the nodes above.
+  void update(std::size_t slot);
+  Bounds runBounds(std::size_t run) const;
+  void rebuild(std::size_t leaves);
+
+  std::vector<Item> items_;
+  // A complete binary tree over leaves_ runs of kRun slots: node 1 the
+  // root, node n's children 2n and 2n + 1, run r (slots r * kRun to
+  // r * kRun + kRun - 1, looked at one by one) at node leaves_ + r.
+  static constexpr std::size_t kRun = 8;
+  std::vector<Bounds> tree_ = std::vector<Bounds>(2);
+  std::size_t leaves_ = 1;
+  std::size_t dead_ = 0;
+  CandidatePointSet points_;
+};

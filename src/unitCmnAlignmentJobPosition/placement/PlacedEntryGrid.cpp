@@ -1,0 +1,96 @@
+#include "unitCmnAlignmentJobPosition/placement/PlacedEntryGrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool mappable(double v) { return std::isfinite(v) && std::fabs(v) <= PlacedEntryGrid::kMaxCoordinate; }
+
+bool mappable(const PlacedEntryGrid::Box& b) {
+  return mappable(b.x0) && mappable(b.y0) && mappable(b.x1) && mappable(b.y1) && b.x0 <= b.x1 &&
+         b.y0 <= b.y1;
+}
+
+}  // namespace
+
+void PlacedEntryGrid::configure(double cellSize, double width) {
+  perCell_ = 1.0 / cellSize;
+  const double columns = mappable(width) && width > 0 ? std::floor(width / cellSize) + 1 : 1;
+  cols_ = static_cast<std::size_t>(std::min(columns, 1024.0));
+  maxRows_ = kMaxCells / cols_;
+  cells_.clear();
+  rows_ = 0;
+  used_.clear();
+  wide_.clear();
+  filed_.clear();
+}
+
+void PlacedEntryGrid::clear() {
+  for (std::size_t cell : used_) cells_[cell].clear();
+  used_.clear();
+  wide_.clear();
+  filed_.clear();
+}
+
+void PlacedEntryGrid::growRows(std::size_t rows) {
+  if (rows <= rows_) return;
+  rows_ = rows;
+  cells_.resize(rows_ * cols_);
+}
+
+void PlacedEntryGrid::add(uint32_t id, const Box& box) {
+  filed_.push_back(id);
+  if (id >= seen_.size()) seen_.resize(id + 1, 0);
+  if (!mappable(box)) {
+    wide_.push_back(id);
+    return;
+  }
+  const std::size_t col0 = column(box.x0), col1 = column(box.x1);
+  const std::size_t row0 = row(box.y0), row1 = row(box.y1);
+  if ((col1 - col0 + 1) * (row1 - row0 + 1) > kMaxCellsPerEntry) {
+    wide_.push_back(id);
+    return;
+  }
+  growRows(row1 + 1);
+  for (std::size_t r = row0; r <= row1; ++r) {
+    for (std::size_t c = col0; c <= col1; ++c) {
+      std::vector<uint32_t>& cell = cells_[r * cols_ + c];
+      if (cell.empty()) used_.push_back(r * cols_ + c);
+      cell.push_back(id);
+    }
+  }
+}
+
+bool PlacedEntryGrid::range(const Box& box, Range& r) const {
+  if (!mappable(box)) return false;
+  r = {column(box.x0), column(box.x1), row(box.y0), row(box.y1)};
+  if (rows_ == 0 || r.row0 >= rows_) {
+    r.row0 = 1;  // an empty range: no row holds entries there
+    r.row1 = 0;
+  } else if (r.row1 >= rows_) {
+    r.row1 = rows_ - 1;
+  }
+  return true;
+}
+
+void PlacedEntryGrid::mark(uint32_t id, std::vector<uint32_t>& out) {
+  if (seen_[id] == round_) return;
+  seen_[id] = round_;
+  out.push_back(id);
+}
+
+void PlacedEntryGrid::collect(const std::vector<Box>& boxes, std::vector<uint32_t>& out) {
+  if (++round_ == 0) {  // the counter went round: forget every old mark
+    std::fill(seen_.begin(), seen_.end(), 0);
+    round_ = 1;
+  }
+  const std::size_t start = out.size();
+  for (const Box& box : boxes) {
+    any(box, [&](uint32_t id) {
+      mark(id, out);
+      return false;
+    });
+  }
+  std::sort(out.begin() + static_cast<std::ptrdiff_t>(start), out.end());
+}

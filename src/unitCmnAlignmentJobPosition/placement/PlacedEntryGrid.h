@@ -1,0 +1,97 @@
+// A uniform grid over one sheet that finds the placed entries near a box
+// without looking at every entry of the sheet. Each entry is filed under
+// every cell its box covers; a query answers the entries filed under the
+// cells the query box covers. That is a superset of the entries whose box
+// meets the query box, never fewer: callers apply the exact rule to each
+// entry answered.
+//
+// Cells are cellSize mm square; columns cover the area width (anything to
+// the left of 0 or right of the width falls into the first or last column),
+// rows are added as entries reach further along the media, up to a bound
+// (beyond it everything falls into the last row). An entry whose box is
+// not finite, lies beyond kMaxCoordinate or covers more than
+// kMaxCellsPerEntry cells is kept in one list that every query answers;
+// a query box that cannot be mapped to cells answers every entry.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class PlacedEntryGrid {
+ public:
+  static constexpr double kMaxCoordinate = 1e12;  // mm
+  static constexpr std::size_t kMaxCellsPerEntry = 4096;
+  static constexpr std::size_t kMaxCells = std::size_t{1} << 20;
+
+  // A box in mm; x0 <= x1 and y0 <= y1 when its numbers are finite.
+  struct Box {
+    double x0, y0, x1, y1;
+  };
+
+  // Sets the cell size and the width the columns cover, and empties the grid.
+  void configure(double cellSize, double width);
+  // Empties the grid for a new sheet (keeps its cells' memory).
+  void clear();
+  // Files entry id (ids are small numbers chosen by the caller) under box.
+  void add(uint32_t id, const Box& box);
+
+  // Calls visit(id) for the entries near box (an entry may come more than
+  // once); answers true as soon as visit does.
+  template <class Visit>
+  bool any(const Box& box, Visit&& visit) const {
+    for (uint32_t id : wide_) {
+      if (visit(id)) return true;
+    }
+    Range r;
+    if (!range(box, r)) {
+      for (uint32_t id : filed_) {
+        if (visit(id)) return true;
+      }
+      return false;
+    }
+    for (std::size_t row = r.row0; row <= r.row1; ++row) {
+      const std::size_t base = row * cols_;
+      for (std::size_t col = r.col0; col <= r.col1; ++col) {
+        for (uint32_t id : cells_[base + col]) {
+          if (visit(id)) return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  // Appends the entries near any of the boxes to out, each once, in
+  // ascending id order.
+  void collect(const std::vector<Box>& boxes, std::vector<uint32_t>& out);
+
+ private:
+  struct Range {
+    std::size_t col0, col1, row0, row1;
+  };
+  // The cells a box covers, within the rows that exist; false when the box
+  // cannot be mapped to cells.
+  bool range(const Box& box, Range& r) const;
+  std::size_t column(double x) const { return cellOf(x, cols_); }
+  std::size_t row(double y) const { return cellOf(y, maxRows_); }
+  // The cell of v among count cells (v is finite; truncation is the floor
+  // of a positive number).
+  std::size_t cellOf(double v, std::size_t count) const {
+    if (v <= 0) return 0;
+    const double index = v * perCell_;
+    return index >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(index);
+  }
+  void growRows(std::size_t rows);
+  void mark(uint32_t id, std::vector<uint32_t>& out);
+
+  double perCell_ = 1.0;  // 1 / cell size
+  std::size_t cols_ = 1;
+  std::size_t maxRows_ = 1;
+  std::size_t rows_ = 0;
+  std::vector<std::vector<uint32_t>> cells_;  // row after row, cols_ cells each
+  std::vector<std::size_t> used_;             // cells holding entries
+  std::vector<uint32_t> wide_;                // entries every query answers
+  std::vector<uint32_t> filed_;               // every entry
+  std::vector<uint32_t> seen_;                // per id: the collect round it was last answered in
+  uint32_t round_ = 0;
+};
