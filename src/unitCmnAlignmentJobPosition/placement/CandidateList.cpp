@@ -88,6 +88,7 @@ void CandidateList::compactIfSparse() {
   }
   items_.swap(living);
   dead_ = 0;
+  points_.shrink();
   std::size_t leaves = 1;
   while (leaves * kRun < items_.size()) leaves *= 2;
   rebuild(leaves);

@@ -343,8 +343,8 @@ class Run {
     for (std::size_t i = 0; i < fresh_.size(); ++i) {
       const CornerPoint& c = fresh_[i];
       if (i > 0 && Rules::samePoint(c, fresh_[i - 1])) continue;
-      if (!Rules::onArea(c, space_) || unusableFrom(c, next) || candidates_.contains(c) ||
-          insideSheetEntry(c))
+      if (!Rules::onArea(c, space_) || unusableFrom(c, next) || insideSheetEntry(c) ||
+          candidates_.contains(c))
         continue;
       candidates_.append(c);
     }
