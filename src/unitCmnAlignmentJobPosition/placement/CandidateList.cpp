@@ -30,6 +30,10 @@ CandidateList::Bounds joined(const CandidateList::Bounds& a, const CandidateList
           std::max(a.maxY, b.maxY)};
 }
 
+bool sameBounds(const CandidateList::Bounds& a, const CandidateList::Bounds& b) {
+  return a.minX == b.minX && a.minY == b.minY && a.maxX == b.maxX && a.maxY == b.maxY;
+}
+
 }  // namespace
 
 void CandidateList::clear() {
@@ -49,10 +53,17 @@ CandidateList::Bounds CandidateList::runBounds(std::size_t run) const {
   return b;
 }
 
+// Walks up only as far as a box changes.
 void CandidateList::update(std::size_t slot) {
   std::size_t node = leaves_ + slot / kRun;
-  tree_[node] = runBounds(slot / kRun);
-  for (node /= 2; node >= 1; node /= 2) tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
+  const Bounds leaf = runBounds(slot / kRun);
+  if (sameBounds(leaf, tree_[node])) return;
+  tree_[node] = leaf;
+  for (node /= 2; node >= 1; node /= 2) {
+    const Bounds b = joined(tree_[2 * node], tree_[2 * node + 1]);
+    if (sameBounds(b, tree_[node])) return;
+    tree_[node] = b;
+  }
 }
 
 void CandidateList::rebuild(std::size_t leaves) {
