@@ -74,11 +74,21 @@ void CandidateList::rebuild(std::size_t leaves) {
     tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
 }
 
+// A new point only widens boxes: each box on the way up takes it in, and
+// the walk stops at the first box that already held it.
 void CandidateList::append(const CornerPoint& c) {
   items_.push_back(Item{c});
   points_.insert(c);
-  if (items_.size() > leaves_ * kRun) rebuild(2 * leaves_);
-  else update(items_.size() - 1);
+  if (items_.size() > leaves_ * kRun) {
+    rebuild(2 * leaves_);
+    return;
+  }
+  const Bounds point{c.x, c.y, c.x, c.y};
+  for (std::size_t node = leaves_ + (items_.size() - 1) / kRun; node >= 1; node /= 2) {
+    const Bounds b = joined(tree_[node], point);
+    if (sameBounds(b, tree_[node])) return;
+    tree_[node] = b;
+  }
 }
 
 void CandidateList::remove(std::size_t slot) {

@@ -56,7 +56,10 @@ void PlacedEntryGrid::add(uint32_t id, const Box& box) {
   for (std::size_t r = row0; r <= row1; ++r) {
     for (std::size_t c = col0; c <= col1; ++c) {
       std::vector<uint32_t>& cell = cells_[r * cols_ + c];
-      if (cell.empty()) used_.push_back(r * cols_ + c);
+      if (cell.empty()) {
+        used_.push_back(r * cols_ + c);
+        cell.reserve(8);
+      }
       cell.push_back(id);
     }
   }

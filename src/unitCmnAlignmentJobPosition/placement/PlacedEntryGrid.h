@@ -14,6 +14,7 @@
 // a query box that cannot be mapped to cells answers every entry.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -57,6 +58,23 @@ class PlacedEntryGrid {
           if (visit(id)) return true;
         }
       }
+    }
+    return false;
+  }
+
+  // anyAt(x, y, visit) is any() for the box of one point, looking at its
+  // one cell.
+  template <class Visit>
+  bool anyAt(double x, double y, Visit&& visit) const {
+    if (!(std::fabs(x) <= kMaxCoordinate && std::fabs(y) <= kMaxCoordinate))
+      return any(Box{x, y, x, y}, visit);
+    for (uint32_t id : wide_) {
+      if (visit(id)) return true;
+    }
+    const std::size_t r = row(y);
+    if (r >= rows_) return false;
+    for (uint32_t id : cells_[r * cols_ + column(x)]) {
+      if (visit(id)) return true;
     }
     return false;
   }
