@@ -100,7 +100,6 @@ class PlacedEntryGrid {
     return index >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(index);
   }
   void growRows(std::size_t rows);
-  void mark(uint32_t id, std::vector<uint32_t>& out);
 
   double perCell_ = 1.0;  // 1 / cell size
   std::size_t cols_ = 1;
@@ -110,6 +109,5 @@ class PlacedEntryGrid {
   std::vector<std::size_t> used_;             // cells holding entries
   std::vector<uint32_t> wide_;                // entries every query answers
   std::vector<uint32_t> filed_;               // every entry
-  std::vector<uint32_t> seen_;                // per id: the collect round it was last answered in
-  uint32_t round_ = 0;
+  std::vector<uint64_t> seen_;                // a bit per id, set only during collect
 };
