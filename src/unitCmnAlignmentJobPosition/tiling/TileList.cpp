@@ -4,6 +4,8 @@
 #include <cmath>
 #include <set>
 
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobSizeCalc/TileSizeCalc.h"
 
@@ -74,10 +76,12 @@ std::vector<TileList::Tile> TileList::measure(const std::string& jobId,
 }
 
 void TileList::checkCount(const std::string& jobId, std::size_t count) {
-  if (count <= kMaxTiles) return;
+  // As many as one arrangement run places in any execution.
+  const auto limit = static_cast<std::size_t>(ArrangeLimits::kMaxUnitsPerRun);
+  if (count <= limit) return;
   refuse(UNITCMN_SITE, jobId,
-         "\"tilePrintTile\" lists " + std::to_string(count) + " tiles; one run places at most " +
-             std::to_string(kMaxTiles));
+         InputLimit::message("the tile count of \"tilePrintTile\"", limit, "tiles",
+                             std::to_string(count)));
 }
 
 void TileList::checkInGrid(const std::string& jobId, const CompositeSection& composite,

@@ -1,0 +1,13 @@
+// Every limit an arrangement puts on what the jobs ask for, in one place
+// (the reasoning is in docs/limits.md). Counts are checked before anything
+// is made from them, so an absurd copy, page or tile count in a job costs
+// nothing but the refusal.
+#pragma once
+
+class ArrangeLimits {
+ public:
+  // Units (copies, pages, tiles, jig images) one run places, all jobs
+  // together; a job alone is held to the same number. Every sheet holds at
+  // least one unit, so this bounds the sheets of a run too.
+  static constexpr long long kMaxUnitsPerRun = 100000;
+};
