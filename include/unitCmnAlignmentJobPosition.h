@@ -109,7 +109,7 @@ UNITCMN_EXPORT bool alignmentTilingPositionExec(void* p, bool pairFirst,
 
 /* Reads the device-function parameters from their XML text, replacing what
  * was held. A null text does nothing.
- * Limits (docs/limits.md): a text over 64 MiB, 256 levels or 250,000
+ * Limits (docs/limits.md): a text over 64 MiB, 256 levels or 2,000,000
  * elements leaves the defaults; the same holds for every XML text below. */
 UNITCMN_EXPORT void addDeviceFunctionParam(void* p, const char* xmlText);
 

@@ -18,7 +18,7 @@ class ParamIoLimits {
 
   // XML parameter texts.
   static constexpr std::size_t kMaxXmlDepth = 256;
-  static constexpr std::size_t kMaxXmlElements = 250000;
+  static constexpr std::size_t kMaxXmlElements = 2000000;
   static constexpr std::size_t kMaxXmlAttributesPerElement = 1000;
   static constexpr std::size_t kMaxXmlAttributes = 250000;
   // The dotted names of all definitions of one document together: a name
