@@ -56,7 +56,8 @@ std::string jobOfBytes(size_t n) {
 std::string jobOfKeys(size_t n) {
   std::string text;
   for (size_t first = 0, s = 0; first < n; first += 10000, ++s)
-    text += "[S" + std::to_string(s) + "]\n" + numbered("k", "=\n", first, std::min(n, first + 10000));
+    text += "[S" + std::to_string(s) + "]\n" +
+            numbered("k", "=\n", first, std::min(n, first + 10000));
   return text;
 }
 
@@ -64,7 +65,9 @@ std::string unitJob(const std::string& composite) {
   return "[Job]\nJobID=\"U\"\n[Composite]\nscale=10,10\n" + composite + "\n";
 }
 
-std::string xmlOf(const std::string& inside) { return "<DeviceFunction>" + inside + "</DeviceFunction>"; }
+std::string xmlOf(const std::string& inside) {
+  return "<DeviceFunction>" + inside + "</DeviceFunction>";
+}
 
 // Elements under a root whose dotted names together make n bytes: the root
 // has a long name that each child's name repeats, so the names cost far
@@ -95,8 +98,16 @@ const std::map<std::string, Input>& inputs() {
        {Road::job, [](size_t n) { return "[S]\n" + numbered("k", "=\n", 0, n); }}},
       {"job-keys", {Road::job, jobOfKeys}},
       {"job-list-values",
-       {Road::run, [](size_t n) { return unitJob("targetPrintPages=" + repeat("1,", n - 1) + "1"); }}},
-      {"run-units", {Road::run, [](size_t n) { return unitJob("duplicateCount=" + std::to_string(n)); }}},
+       {Road::run,
+        [](size_t n) { return unitJob("targetPrintPages=" + repeat("1,", n - 1) + "1"); }}},
+      {"run-units",
+       {Road::run, [](size_t n) { return unitJob("duplicateCount=" + std::to_string(n)); }}},
+      {"run-tile-columns",
+       {Road::run, [](size_t n) {
+          return unitJob("tiling=true\ntileScanDivision=" + std::to_string(n) +
+                         "\ntileFeedDivision=1\ntileFeedPositions=10\ntileScanPositions=" +
+                         repeat("10,", n - 1) + "10");
+        }}},
       {"xml-text-bytes",
        {Road::param,
         [](size_t n) { return xmlOf("<![CDATA[" + std::string(n - 45, 'x') + "]]>"); }}},
@@ -104,7 +115,8 @@ const std::map<std::string, Input>& inputs() {
        {Road::param, [](size_t n) { return xmlOf(repeat("<L>", n - 1) + repeat("</L>", n - 1)); }}},
       {"xml-elements", {Road::param, [](size_t n) { return xmlOf(repeat("<a/>", n - 1)); }}},
       {"xml-attributes-on-one",
-       {Road::param, [](size_t n) { return "<DeviceFunction" + numbered(" a", "=\"\"", 0, n) + "/>"; }}},
+       {Road::param,
+        [](size_t n) { return "<DeviceFunction" + numbered(" a", "=\"\"", 0, n) + "/>"; }}},
       {"xml-attributes", {Road::param, xmlOfAttributes}},
       {"xml-name-bytes", {Road::param, xmlOfNameBytes}},
       {"csv-bytes", {Road::csv, [](size_t n) { return std::string(n, 'x'); }}},

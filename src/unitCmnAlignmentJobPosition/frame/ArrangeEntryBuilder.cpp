@@ -62,6 +62,7 @@ std::vector<ArrangeEntryBuilder::Unit> ArrangeEntryBuilder::unitsOf(const RunJob
   const std::string& id = job.compositeId;
   // Counted before anything is made, so an absurd copy count is refused
   // rather than allocated.
+  ArrangeLimits::requireTileGrid(id, job.composite);
   total += sections.empty() ? generatedCount(job.composite)
                             : static_cast<long long>(sections.size());
   if (total > ArrangeLimits::kMaxUnitsPerRun)

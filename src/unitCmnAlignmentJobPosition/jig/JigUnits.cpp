@@ -25,10 +25,10 @@ std::vector<JigUnit> JigUnits::of(const std::vector<JigMember>& members) {
     rows.push_back(records(*m.variableData));
     total += static_cast<long long>(rows.back().size()) * PrintedPages::count(m.composite);
     if (total > ArrangeLimits::kMaxUnitsPerRun)
-      unitCmnGuard::raise(UNITCMN_SITE, InputLimit::message("the jig run's image count",
-                                                            ArrangeLimits::kMaxUnitsPerRun, "images",
-                                                            std::to_string(total) + " at member " +
-                                                                m.id));
+      unitCmnGuard::raise(UNITCMN_SITE,
+                          InputLimit::message("the jig run's image count",
+                                              ArrangeLimits::kMaxUnitsPerRun, "images",
+                                              std::to_string(total) + " at member " + m.id));
   }
   std::vector<JigUnit> units;
   std::map<std::tuple<std::string, int, int>, int> copies;

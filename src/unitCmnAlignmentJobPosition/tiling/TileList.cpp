@@ -62,6 +62,7 @@ std::vector<TileList::Tile> TileList::measure(const std::string& jobId,
                                               const PrintSection& print) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
     checkCount(jobId, composite.tilePrintTile.size());
+    ArrangeLimits::requireTileGrid(jobId, composite);
     std::vector<Tile> tiles;
     tiles.reserve(composite.tilePrintTile.size());
     std::set<IntPair> seen;
