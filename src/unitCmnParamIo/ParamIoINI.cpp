@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <unordered_set>
+#include <utility>
 
 #include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
@@ -80,7 +81,7 @@ bool loadTree(ParamIoINI& io, const ptree& tree) {
     for (const auto& section : tree) {
       IniSectionData data;
       for (const auto& key : section.second) data.setValue(key.first, key.second.data());
-      io.setSectionData(section.first, data);
+      io.setSectionData(section.first, std::move(data));
     }
   } catch (...) {
     io.clear();
@@ -181,6 +182,13 @@ void ParamIoINI::setSectionData(const std::string& name, const IniSectionData& d
   unitCmnGuard::run(UNITCMN_SITE, [&] {
     // insert_or_assign keeps an existing section's place in sectionOrder.
     if (sections.insert_or_assign(name, data).second) sectionOrder.push_back(name);
+  });
+}
+
+void ParamIoINI::setSectionData(const std::string& name, IniSectionData&& data) {
+  Lock hold(lock_);
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    if (sections.insert_or_assign(name, std::move(data)).second) sectionOrder.push_back(name);
   });
 }
 

@@ -32,6 +32,7 @@ class ParamIoINI : public AbParamIo {
   // Copies the section into *out; a missing one is a logged false.
   bool getSectionData(const std::string& name, IniSectionData* out) const;
   void setSectionData(const std::string& name, const IniSectionData& data);
+  void setSectionData(const std::string& name, IniSectionData&& data);  // no copy of the keys
   // Raises "Section not found. section:<name>" when missing.
   void deleteSection(const std::string& name);
   // Deletes every named section in one pass; raises as deleteSection when
