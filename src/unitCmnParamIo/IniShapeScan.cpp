@@ -16,18 +16,20 @@ class Counter {
   explicit Counter(const SourceSite& site) : site_(site) {}
 
   void line(std::string_view line) {
-    size_t first = 0;
-    while (first < line.size() && isBlank(line[first])) ++first;
-    if (first == line.size() || line[first] == ';' || line[first] == '#') return;
-    if (line[first] == '[') {
-      section(line.substr(first));
+    while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
+    while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
+    if (line.empty() || line[0] == ';' || line[0] == '#') return;
+    if (line[0] == '[') {
+      section(line);
       inSection_ = true;
       return;
     }
     InputLimit::require(site_, "INI key count", ++keys_, L::kMaxIniKeys, "keys");
-    // A key before the first header is a section of its own.
-    if (!inSection_) section(line.substr(first));
-    else if (++keysInSection_ > L::kMaxIniKeysPerSection)
+    if (!inSection_) {
+      section(line);  // a key before the first header is a section of its own
+      return;
+    }
+    if (++keysInSection_ > L::kMaxIniKeysPerSection)
       InputLimit::refuse(site_, "INI key count of section " + shortName_,
                          L::kMaxIniKeysPerSection, "keys");
   }

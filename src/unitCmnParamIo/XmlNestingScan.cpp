@@ -79,8 +79,8 @@ class Scanner {
     }
     if (startsWith(pos_, "![CDATA[")) {
       pos_ += 8;
-      countNode();  // a CDATA section becomes a definition of its own
-      return skipPast("]]>");
+      // A CDATA section becomes a definition of its own.
+      return countNode() && skipPast("]]>");
     }
     if (startsWith(pos_, "!DOCTYPE") && isSpace(at(pos_ + 8))) {
       pos_ += 9;
@@ -155,16 +155,17 @@ class Scanner {
     return false;
   }
 
-  // Each count answers false (ending the scan) once its limit is passed.
-  bool exceeds(bool passed, Excess which) {
+  // Each count answers whether it is still within its limit; once one is
+  // passed, the scan ends with that limit as its answer.
+  bool within(bool passed, Excess which) {
     if (passed) excess_ = which;
     return !passed;
   }
-  bool countLevel(size_t depth) { return exceeds(depth > L::kMaxXmlDepth, Excess::depth); }
-  bool countNode() { return exceeds(++nodes_ > L::kMaxXmlElements, Excess::elements); }
+  bool countLevel(size_t depth) { return within(depth > L::kMaxXmlDepth, Excess::depth); }
+  bool countNode() { return within(++nodes_ > L::kMaxXmlElements, Excess::elements); }
   bool countAttribute(size_t onElement) {
-    return exceeds(onElement > L::kMaxXmlAttributesPerElement, Excess::attributesPerElement) &&
-           exceeds(++attributes_ > L::kMaxXmlAttributes, Excess::attributes);
+    return within(onElement > L::kMaxXmlAttributesPerElement, Excess::attributesPerElement) &&
+           within(++attributes_ > L::kMaxXmlAttributes, Excess::attributes);
   }
 
   std::string_view text_;
