@@ -18,6 +18,9 @@ class ArrangeLimits {
   // job: a tile's place is the sum of the sizes before it, so the grid's
   // side bounds the work per tile.
   static constexpr int kMaxTileDivisions = 1000;
+  // Members ("Member" of the primary job) of one jig run: each is read
+  // before any image is counted, so the list's length bounds that work.
+  static constexpr unsigned long long kMaxJigMembers = 1000;
 
   // Raises, naming the job, when a tiled job's grid passes
   // kMaxTileDivisions across or along; any other job passes.

@@ -22,6 +22,7 @@ namespace {
 enum class Road {
   job,    // addJob; the job reads back as the text given, or empty
   run,    // addJob, then alignmentJobPositionExec; true, or false
+  jig,    // addJob, then alignmentJigPositionExec for job P; true, or false
   param,  // addDeviceFunctionParam; read without an error
   csv,    // a data file raised with variable data of version 1.00
 };
@@ -63,6 +64,12 @@ std::string jobOfKeys(size_t n) {
 
 std::string unitJob(const std::string& composite) {
   return "[Job]\nJobID=\"U\"\n[Composite]\nscale=10,10\n" + composite + "\n";
+}
+
+// Job P listing itself n times as a jig member.
+std::string jigPrimary(size_t n) {
+  return "[Job]\nJobID=\"P\"\nPrimary=\"P\"\n[Print]\nMember=\"P\"" + repeat(",\"P\"", n - 1) +
+         "\n[Composite]\nscale=50,80\n";
 }
 
 std::string xmlOf(const std::string& inside) {
@@ -108,6 +115,7 @@ const std::map<std::string, Input>& inputs() {
                          "\ntileFeedDivision=1\ntileFeedPositions=10\ntileScanPositions=" +
                          repeat("10,", n - 1) + "10");
         }}},
+      {"jig-members", {Road::jig, jigPrimary}},
       {"xml-text-bytes",
        {Road::param,
         [](size_t n) { return xmlOf("<![CDATA[" + std::string(n - 45, 'x') + "]]>"); }}},
@@ -155,6 +163,15 @@ std::string jobText(void* p, int index) {
   return text;
 }
 
+// A jig of one pocket and variable data of one record.
+constexpr const char* kOnePocket =
+    "<Jig><IsDefault>true</IsDefault><BasePictureSizeW>60</BasePictureSizeW>"
+    "<BasePictureSizeH>90</BasePictureSizeH><PictureRectangles><PictureRectangle><No>001-001</No>"
+    "<Use>true</Use></PictureRectangle></PictureRectangles></Jig>";
+constexpr const char* kOneRecord =
+    "<VariableDataInfo><DetaFilePath>x</DetaFilePath><RowSettingInfos><RowSettingInfo>"
+    "<Use>true</Use><RowNumber>0</RowNumber></RowSettingInfo></RowSettingInfos></VariableDataInfo>";
+
 std::string variableData(const std::string& csvPath) {
   return "<VariableDataInfo><ParamVersion>1.00</ParamVersion><DetaFilePath>" + csvPath +
          "</DetaFilePath></VariableDataInfo>";
@@ -175,6 +192,10 @@ bool hand(void* p, Road road, const std::string& text, const ScratchDir& dir) {
       EXPECT_TRUE(arranged || jobText(p, 0) == before) << "a refused run changed the job";
       return arranged;
     }
+    case Road::jig:
+      addJob(p, text.c_str());
+      addVariableDataPrintingParam(p, "P", kOneRecord);
+      return alignmentJigPositionExec(p, kOnePocket, "P");
     case Road::param:
       addDeviceFunctionParam(p, text.c_str());
       return true;
