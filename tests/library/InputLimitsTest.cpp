@@ -185,17 +185,17 @@ bool hand(void* p, Road road, const std::string& text, const ScratchDir& dir) {
     case Road::job:
       addJob(p, text.c_str());
       return jobText(p, 0) == text;
-    case Road::run: {
+    case Road::run:
+    case Road::jig: {
       addJob(p, text.c_str());
+      addVariableDataPrintingParam(p, "P", kOneRecord);
       const std::string before = jobText(p, 0);
-      const bool arranged = alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0);
+      const bool arranged = road == Road::run
+                                ? alignmentJobPositionExec(p, nullptr, nullptr, nullptr, nullptr, 0)
+                                : alignmentJigPositionExec(p, kOnePocket, "P");
       EXPECT_TRUE(arranged || jobText(p, 0) == before) << "a refused run changed the job";
       return arranged;
     }
-    case Road::jig:
-      addJob(p, text.c_str());
-      addVariableDataPrintingParam(p, "P", kOneRecord);
-      return alignmentJigPositionExec(p, kOnePocket, "P");
     case Road::param:
       addDeviceFunctionParam(p, text.c_str());
       return true;
