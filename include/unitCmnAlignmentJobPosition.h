@@ -56,7 +56,9 @@ UNITCMN_EXPORT bool init(void* p, int arrangeKind, double duplicateMarginScan,
 
 /* Appends one job read from the text of its INI job file. A text that
  * cannot be read is still appended (with what could be read) and the
- * reason is logged. A null text does nothing. */
+ * reason is logged. A null text does nothing.
+ * Limits (docs/limits.md): a text over 64 MiB, 250,000 sections or
+ * 2,000,000 keys is appended empty. */
 UNITCMN_EXPORT void addJob(void* p, const char* jobText);
 
 /* Destroys every job and the kept job text. Parameter files stay. */
@@ -67,7 +69,9 @@ UNITCMN_EXPORT void disposeInstance(void* p);
 
 /* Arranges the jobs by the kind given to init and writes the results into
  * them. Writes the rectangle used on sheet 1 through the non-null output
- * pointers. False (outputs untouched) when there is no job. */
+ * pointers. False (outputs untouched) when there is no job.
+ * Limits (docs/limits.md): false, every job as it was, when the jobs make
+ * more than 100,000 units. */
 UNITCMN_EXPORT bool alignmentJobPositionExec(void* p, double* x, double* y,
                                              double* width, double* height,
                                              double positionOffset);
@@ -104,7 +108,9 @@ UNITCMN_EXPORT bool alignmentTilingPositionExec(void* p, bool pairFirst,
                                                 double pairRowWidthLimit);
 
 /* Reads the device-function parameters from their XML text, replacing what
- * was held. A null text does nothing. */
+ * was held. A null text does nothing.
+ * Limits (docs/limits.md): a text over 64 MiB, 256 levels or 2,000,000
+ * elements leaves the defaults; the same holds for every XML text below. */
 UNITCMN_EXPORT void addDeviceFunctionParam(void* p, const char* xmlText);
 
 /* Resets the device-function parameters to their defaults. */

@@ -1,8 +1,11 @@
 #include "unitCmnJobParam/FieldCodec.h"
 
+#include <algorithm>
 #include <boost/algorithm/string/join.hpp>
 #include <boost/algorithm/string/split.hpp>
 
+#include "unitCmnExceptions/InputLimit.h"
+#include "unitCmnJobParam/JobParamLimits.h"
 #include "unitCmnLib/TypeConvert.h"
 
 namespace {
@@ -59,7 +62,9 @@ std::string bracedGroups(const std::vector<std::array<T, N>>& groups) {
   return boost::algorithm::join(parts, ",");
 }
 
-// Each text between "{" and the next "}" is one group.
+// Each text between "{" and the next "}" is one group; the next group is
+// looked for after that "}" (groups do not nest), so each character is
+// read once however the braces stand.
 template <class T, size_t N>
 void parseBracedGroups(const std::string& text, std::vector<std::array<T, N>>& out) {
   out.clear();
@@ -69,6 +74,7 @@ void parseBracedGroups(const std::string& text, std::vector<std::array<T, N>>& o
     std::array<T, N> group{};
     parseFixed(text.substr(open + 1, close - open - 1), group);
     out.push_back(group);
+    open = close;
   }
 }
 
@@ -128,6 +134,14 @@ std::string unquoted(std::string text) {
 }
 
 }  // namespace
+
+void FieldCodec::requireListSize(const std::string& key, const std::string& raw) {
+  const auto separators = std::count_if(raw.begin(), raw.end(),
+                                        [](char c) { return c == ',' || c == ';'; });
+  InputLimit::require(UNITCMN_SITE, "the value count of key " + key.substr(0, 64),
+                      static_cast<unsigned long long>(separators) + 1,
+                      JobParamLimits::kMaxListValues, "values");
+}
 
 std::string FieldCodec::encode(const IntList& v) { return joined(v, ","); }
 std::string FieldCodec::encode(const DoubleList& v) { return joined(v, ","); }

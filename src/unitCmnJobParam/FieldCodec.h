@@ -11,7 +11,8 @@
 //   member list     "a",("b";"c")
 // A read first resets the value (0, false, empty); a missing key keeps
 // that reset value and is logged by the section. A value that does not
-// convert raises unitCmnException with the conversion's message.
+// convert, or a compound value of more values than JobParamLimits allows,
+// raises unitCmnException.
 #pragma once
 
 #include <string>
@@ -97,6 +98,11 @@ class FieldCodec {
   template <class T>
   static void readInto(const IniSectionDataEx& s, const std::string& key, T& v) {
     std::string raw;
-    if (s.getValueNonDq(key, raw)) decode(raw, v);
+    if (!s.getValueNonDq(key, raw)) return;
+    requireListSize(key, raw);
+    decode(raw, v);
   }
+  // Refuses a compound value of more than JobParamLimits::kMaxListValues
+  // values before it is split.
+  static void requireListSize(const std::string& key, const std::string& raw);
 };

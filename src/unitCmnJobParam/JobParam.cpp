@@ -85,7 +85,7 @@ std::vector<std::string> JobParam::sectionsContaining(const char* word) const {
 
 void JobParam::deleteSectionsContaining(const char* word) {
   unitCmnGuard::run(UNITCMN_SITE, [&] {
-    for (const auto& name : sectionsContaining(word)) paramIo.deleteSection(name);
+    paramIo.deleteSections(sectionsContaining(word));
   });
 }
 

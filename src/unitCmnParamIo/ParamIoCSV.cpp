@@ -6,9 +6,11 @@
 #include <istream>
 #include <sstream>
 
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnLib/CharCodeConvert.h"
 #include "unitCmnLib/FileIo.h"
+#include "unitCmnParamIo/ParamIoLimits.h"
 
 namespace {
 
@@ -23,11 +25,16 @@ constexpr char kQuote = '"';
 // One line's cells. A malformed escape surfaces while the tokens are
 // walked; its message ("unknown escape sequence", "cannot end with
 // escape") becomes the exception's comment.
-ParamIoCSV::Row splitLine(const std::string& line, const SourceSite& site) {
+// cells counts the cells of the text so far; the cell past the limit is
+// refused before it is stored.
+ParamIoCSV::Row splitLine(const std::string& line, size_t& cells, const SourceSite& site) {
   ParamIoCSV::Row row;
   try {
     Tokenizer tokens(line, Separator(kEscape, kSeparator, kQuote));
-    for (const std::string& cell : tokens) row.push_back(cell);
+    for (const std::string& cell : tokens) {
+      InputLimit::require(site, "CSV cell count", ++cells, ParamIoLimits::kMaxCsvCells, "cells");
+      row.push_back(cell);
+    }
   } catch (const boost::escaped_list_error& e) {
     unitCmnGuard::raise(site, e.what());
   }
@@ -39,12 +46,19 @@ ParamIoCSV::Row splitLine(const std::string& line, const SourceSite& site) {
 std::vector<ParamIoCSV::Row> splitLines(std::istream& in, const SourceSite& site) {
   std::vector<ParamIoCSV::Row> rows;
   std::string line;
+  size_t cells = 0;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    rows.push_back(splitLine(line, site));
+    InputLimit::require(site, "CSV row count", rows.size() + 1, ParamIoLimits::kMaxCsvRows,
+                        "rows");
+    rows.push_back(splitLine(line, cells, site));
   }
   if (in.bad()) unitCmnGuard::raise(site, "cannot read file");
   return rows;
+}
+
+void requireTextSize(const SourceSite& site, unsigned long long size) {
+  InputLimit::require(site, "CSV text", size, ParamIoLimits::kMaxTextBytes, "bytes");
 }
 
 }  // namespace
@@ -64,6 +78,10 @@ bool ParamIoCSV::readFile(const std::string& path) {
     boost::system::error_code error;
     if (!boost::filesystem::is_regular_file(path, error))
       unitCmnGuard::raise(site, "cannot read file: not a regular file");
+    // Refused from its size, without being read.
+    const auto size = boost::filesystem::file_size(path, error);
+    if (error) unitCmnGuard::raise(site, "cannot read file: " + error.message());
+    requireTextSize(site, size);
     std::ifstream in(path, std::ios::in | std::ios::binary);
     if (!in) unitCmnGuard::raise(site, "cannot open file");
     rows_ = splitLines(in, site);
@@ -78,6 +96,7 @@ bool ParamIoCSV::readText(const std::string& text) {
     currentRow_ = 0;
     currentColumn_ = 0;
     if (text.empty()) return false;
+    requireTextSize(site, text.size());
     std::istringstream in(text);
     rows_ = splitLines(in, site);
     return true;

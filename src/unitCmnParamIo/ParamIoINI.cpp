@@ -1,13 +1,19 @@
 #include "unitCmnParamIo/ParamIoINI.h"
 
 #include <algorithm>
+#include <boost/filesystem/operations.hpp>
 #include <boost/property_tree/ini_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
 #include <fstream>
 #include <sstream>
+#include <unordered_set>
+#include <utility>
 
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnLib/CharCodeConvert.h"
+#include "unitCmnParamIo/IniShapeScan.h"
+#include "unitCmnParamIo/ParamIoLimits.h"
 
 namespace {
 
@@ -52,6 +58,21 @@ bool containsAny(const std::string& name, const std::vector<std::string>& words)
                      [&](const std::string& w) { return name.find(w) != std::string::npos; });
 }
 
+// The whole file; one larger than any text read is refused from its size,
+// without being read.
+std::string wholeFile(const std::string& path, const SourceSite& site) {
+  boost::system::error_code error;
+  const auto size = boost::filesystem::file_size(path, error);
+  if (error) unitCmnGuard::raise(site, "cannot read file: " + error.message());
+  InputLimit::require(site, "INI text", size, ParamIoLimits::kMaxTextBytes, "bytes");
+  std::ifstream in(path, std::ios::in | std::ios::binary);
+  if (!in) unitCmnGuard::raise(site, "cannot open file");
+  std::string text(static_cast<size_t>(size), '\0');
+  in.read(text.data(), static_cast<std::streamsize>(size));
+  if (static_cast<size_t>(in.gcount()) != size) unitCmnGuard::raise(site, "cannot read file");
+  return text;
+}
+
 // Each root child is a section; a root child with no children (a key
 // before the first header) becomes a section of that name with no keys.
 // Expects io to be empty; leaves it empty again if anything fails.
@@ -60,7 +81,7 @@ bool loadTree(ParamIoINI& io, const ptree& tree) {
     for (const auto& section : tree) {
       IniSectionData data;
       for (const auto& key : section.second) data.setValue(key.first, key.second.data());
-      io.setSectionData(section.first, data);
+      io.setSectionData(section.first, std::move(data));
     }
   } catch (...) {
     io.clear();
@@ -90,7 +111,10 @@ ParamIoINI& ParamIoINI::operator=(const ParamIoINI& other) {
 
 ParamIoINI::~ParamIoINI() = default;
 
-bool ParamIoINI::load(std::istream& in, const SourceSite& site) {
+bool ParamIoINI::load(const std::string& text, const SourceSite& site) {
+  InputLimit::require(site, "INI text", text.size(), ParamIoLimits::kMaxTextBytes, "bytes");
+  IniShapeScan::check(text, site);
+  std::istringstream in(text);
   return loadTree(*this, parseIni(in, site));
 }
 
@@ -99,9 +123,7 @@ bool ParamIoINI::readFile(const std::string& path) {
   return lockedIo(site, [&] {
     clear();
     if (!checkExtension(path) || !fileExist(path) || !CharCodeConvert::isUtf8(path)) return false;
-    std::ifstream in(path);
-    if (!in) unitCmnGuard::raise(site, "cannot open file");
-    return load(in, site);
+    return load(wholeFile(path, site), site);
   });
 }
 
@@ -110,8 +132,7 @@ bool ParamIoINI::readText(const std::string& text) {
   return lockedIo(site, [&] {
     clear();
     if (text.empty()) return false;
-    std::istringstream in(text);
-    return load(in, site);
+    return load(text, site);
   });
 }
 
@@ -164,12 +185,35 @@ void ParamIoINI::setSectionData(const std::string& name, const IniSectionData& d
   });
 }
 
+void ParamIoINI::setSectionData(const std::string& name, IniSectionData&& data) {
+  Lock hold(lock_);
+  unitCmnGuard::run(UNITCMN_SITE, [&] {
+    if (sections.insert_or_assign(name, std::move(data)).second) sectionOrder.push_back(name);
+  });
+}
+
 void ParamIoINI::deleteSection(const std::string& name) {
   Lock hold(lock_);
   const SourceSite site = UNITCMN_SITE;
   unitCmnGuard::run(site, [&] {
     if (sections.erase(name) == 0) unitCmnGuard::raise(site, "Section not found. section:" + name);
     sectionOrder.erase(std::find(sectionOrder.begin(), sectionOrder.end(), name));
+  });
+}
+
+void ParamIoINI::deleteSections(const std::vector<std::string>& names) {
+  Lock hold(lock_);
+  const SourceSite site = UNITCMN_SITE;
+  unitCmnGuard::run(site, [&] {
+    for (const std::string& name : names)
+      if (sections.count(name) == 0) unitCmnGuard::raise(site, "Section not found. section:" + name);
+    // One pass over the order, however many go: deleting the sections of a
+    // large run one by one would cost the square of their number.
+    const std::unordered_set<std::string> gone(names.begin(), names.end());
+    for (const std::string& name : gone) sections.erase(name);
+    sectionOrder.erase(std::remove_if(sectionOrder.begin(), sectionOrder.end(),
+                                      [&](const std::string& n) { return gone.count(n) != 0; }),
+                       sectionOrder.end());
   });
 }
 

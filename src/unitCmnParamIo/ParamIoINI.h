@@ -23,8 +23,8 @@ class ParamIoINI : public AbParamIo {
   ~ParamIoINI() override;
 
   // Loads replace the model (a failed load leaves it empty). Wrong
-  // extension, missing file or empty text answer false; a syntax error
-  // raises unitCmnException with the reader's message.
+  // extension, missing file or empty text answer false; a syntax error or
+  // a text past a limit of ParamIoLimits raises unitCmnException.
   bool readFile(const std::string& path) override;
   bool readText(const std::string& text) override;
   bool writeFile(const std::string& path) override;
@@ -32,8 +32,12 @@ class ParamIoINI : public AbParamIo {
   // Copies the section into *out; a missing one is a logged false.
   bool getSectionData(const std::string& name, IniSectionData* out) const;
   void setSectionData(const std::string& name, const IniSectionData& data);
+  void setSectionData(const std::string& name, IniSectionData&& data);  // no copy of the keys
   // Raises "Section not found. section:<name>" when missing.
   void deleteSection(const std::string& name);
+  // Deletes every named section in one pass; raises as deleteSection when
+  // one is missing, before anything is deleted.
+  void deleteSections(const std::vector<std::string>& names);
   void clear();
   std::string toString() const;
 
@@ -53,8 +57,9 @@ class ParamIoINI : public AbParamIo {
     std::lock_guard<std::recursive_mutex> hold(lock_);
     return unitCmnGuard::runIo(site, body, [] { return false; });
   }
-  // Replaces the model by the INI text of the stream.
-  bool load(std::istream& in, const SourceSite& site);
+  // Replaces the model by the INI text; a text past a limit of
+  // ParamIoLimits is refused before it is parsed.
+  bool load(const std::string& text, const SourceSite& site);
 
   std::unordered_map<std::string, IniSectionData> sections;
   std::vector<std::string> sectionOrder;

@@ -12,9 +12,11 @@
 #include <string_view>
 #include <utility>
 
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnLib/CharCodeConvert.h"
 #include "unitCmnLib/FileIo.h"
+#include "unitCmnParamIo/ParamIoLimits.h"
 #include "unitCmnParamIo/XmlNestingScan.h"
 
 namespace {
@@ -36,13 +38,33 @@ bool isRegularFile(const std::string& path) {
   return boost::filesystem::is_regular_file(path, error);
 }
 
-std::string depthMessage() {
-  return "XML nesting deeper than " + std::to_string(ParamIoXML::kMaxDepth) + " levels";
+using Limits = ParamIoLimits;
+
+[[noreturn]] void refuseDepth(const SourceSite& site) {
+  InputLimit::refuse(site, "XML nesting", Limits::kMaxXmlDepth, "levels");
 }
 
-std::string sizeMessage(size_t size) {
-  return "XML text of " + std::to_string(size) + " bytes is larger than the limit of " +
-         std::to_string(ParamIoXML::kMaxTextBytes) + " bytes";
+void requireTextSize(const SourceSite& site, size_t size) {
+  InputLimit::require(site, "XML text", size, Limits::kMaxTextBytes, "bytes");
+}
+
+// Refuses a text that passes a limit on its shape before RapidXML makes a
+// node of it.
+void requireShape(const SourceSite& site, const char* text, size_t size) {
+  using Excess = XmlNestingScan::Excess;
+  switch (XmlNestingScan::check(text, size)) {
+    case Excess::none:
+      return;
+    case Excess::depth:
+      refuseDepth(site);
+    case Excess::elements:
+      InputLimit::refuse(site, "XML element count", Limits::kMaxXmlElements, "elements");
+    case Excess::attributesPerElement:
+      InputLimit::refuse(site, "XML attribute count of one element",
+                         Limits::kMaxXmlAttributesPerElement, "attributes");
+    case Excess::attributes:
+      InputLimit::refuse(site, "XML attribute count", Limits::kMaxXmlAttributes, "attributes");
+  }
 }
 
 // The document's memory is a 64 KiB pool inside the object: kept off the
@@ -68,7 +90,7 @@ std::string join(const std::vector<std::string>& path) {
 // element or a CDATA section; text children among them carry nothing of
 // their own (RapidXML already gave the first text run to the parent's
 // value).
-std::vector<IoXmlDefine> convertDocument(const Document& document) {
+std::vector<IoXmlDefine> convertDocument(const Document& document, const SourceSite& site) {
   struct Pending {
     const Node* node;
     size_t depth;
@@ -76,6 +98,7 @@ std::vector<IoXmlDefine> convertDocument(const Document& document) {
   std::vector<IoXmlDefine> defines;
   std::vector<std::string> path;
   std::vector<Pending> pending;  // a stack: the next node to visit is last
+  size_t nameBytes = 0;          // of every definition so far
 
   auto pushChildren = [&](const Node* parent, size_t depth) {
     const size_t first = pending.size();
@@ -97,6 +120,9 @@ std::vector<IoXmlDefine> convertDocument(const Document& document) {
       path.emplace_back(node->name(), node->name_size());
     }
     IoXmlDefine define(join(path));
+    nameBytes += define.getName().size();
+    InputLimit::require(site, "XML definition name total", nameBytes, Limits::kMaxXmlNameBytes,
+                        "bytes");
     for (const rapidxml::xml_attribute<char>* a = node->first_attribute(); a;
          a = a->next_attribute())
       define.setAttribute(std::string(a->name(), a->name_size()),
@@ -114,10 +140,8 @@ std::vector<IoXmlDefine> convertDocument(const Document& document) {
 // parses in place) and converts it.
 std::vector<IoXmlDefine> parseText(std::vector<char>& buffer, const SourceSite& site) {
   const size_t size = buffer.size() - 1;  // without the terminating zero
-  if (size > ParamIoXML::kMaxTextBytes) unitCmnGuard::raise(site, sizeMessage(size));
-  if (XmlNestingScan::maxDepth(buffer.data(), size, ParamIoXML::kMaxDepth) >
-      ParamIoXML::kMaxDepth)
-    unitCmnGuard::raise(site, depthMessage());
+  requireTextSize(site, size);
+  requireShape(site, buffer.data(), size);
 
   std::unique_ptr<Document> document = newDocument();
   try {
@@ -129,7 +153,7 @@ std::vector<IoXmlDefine> parseText(std::vector<char>& buffer, const SourceSite& 
       text += " at offset " + std::to_string(where - buffer.data());
     unitCmnGuard::raise(site, text);
   }
-  return convertDocument(*document);
+  return convertDocument(*document, site);
 }
 
 // Copies text into the document's own memory, so that the document never
@@ -182,7 +206,7 @@ std::string buildText(const std::vector<IoXmlDefine>& defines, bool withDeclarat
       node = document->allocate_node(rapidxml::node_cdata);
       node->value(keep(*document, define.value()), define.value().size());
     } else {
-      if (++depth > ParamIoXML::kMaxDepth) unitCmnGuard::raise(site, depthMessage());
+      if (++depth > Limits::kMaxXmlDepth) refuseDepth(site);
       const std::string ownName(own);
       node = document->allocate_node(rapidxml::node_element);
       node->name(keep(*document, ownName), ownName.size());
@@ -226,7 +250,7 @@ bool ParamIoXML::readFile(const std::string& path) {
     const std::streamoff end = in.tellg();
     if (!in || end < 0) unitCmnGuard::raise(site, "cannot read file");
     const size_t size = static_cast<size_t>(end);
-    if (size > kMaxTextBytes) unitCmnGuard::raise(site, sizeMessage(size));
+    requireTextSize(site, size);
     in.seekg(0, std::ios::beg);
     std::vector<char> buffer(size + 1, '\0');
     in.read(buffer.data(), static_cast<std::streamsize>(size));
@@ -241,7 +265,7 @@ bool ParamIoXML::readText(const std::string& text) {
   return unitCmnGuard::run(site, [&] {
     clear();
     if (text.empty()) return false;
-    if (text.size() > kMaxTextBytes) unitCmnGuard::raise(site, sizeMessage(text.size()));
+    requireTextSize(site, text.size());
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
     defines_ = parseText(buffer, site);

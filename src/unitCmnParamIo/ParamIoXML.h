@@ -3,9 +3,10 @@
 // appending definitions in document order and read by searching the list
 // by path. Parsing and printing go through RapidXML.
 //
-// Hostile input is refused before RapidXML sees it: a document nested
-// deeper than kMaxDepth elements (RapidXML parses recursively) or larger
-// than kMaxTextBytes raises unitCmnException, as does a syntax error.
+// Hostile input is refused before RapidXML sees it: a document past one of
+// the limits of ParamIoLimits (size, nesting, elements, attributes) raises
+// unitCmnException, as does a syntax error; so does a document whose
+// definition names together pass their limit while it is converted.
 //
 // The search cursor is shared by findDefine/findNextDefine/findDefines/
 // findNextDefines: searches by different callers must not be interleaved.
@@ -18,11 +19,12 @@
 
 #include "unitCmnParamIo/AbParamIo.h"
 #include "unitCmnParamIo/IoXmlDefine.h"
+#include "unitCmnParamIo/ParamIoLimits.h"
 
 class ParamIoXML : public AbParamIo {
  public:
-  static constexpr size_t kMaxDepth = 256;
-  static constexpr size_t kMaxTextBytes = 64u * 1024u * 1024u;
+  static constexpr size_t kMaxDepth = ParamIoLimits::kMaxXmlDepth;
+  static constexpr size_t kMaxTextBytes = ParamIoLimits::kMaxTextBytes;
 
   ParamIoXML();
   ~ParamIoXML() override;

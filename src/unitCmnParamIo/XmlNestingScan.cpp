@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "unitCmnParamIo/ParamIoLimits.h"
+
 namespace {
 
 // The character classes of RapidXML 1.13, so that a tag ends here exactly
@@ -20,19 +22,21 @@ bool isAttributeNameChar(char c) {
   return isNameChar(c) && c != '<' && c != '=' && c != '!';
 }
 
+using Excess = XmlNestingScan::Excess;
+using L = ParamIoLimits;
+
 class Scanner {
  public:
-  Scanner(const char* text, size_t size, size_t limit)
-      : text_(text, size), limit_(limit) {}
+  Scanner(const char* text, size_t size) : text_(text, size) {}
 
-  size_t run() {
-    while (pos_ < text_.size() && maxDepth_ <= limit_) {
+  Excess run() {
+    while (pos_ < text_.size() && excess_ == Excess::none) {
       const size_t open = text_.find('<', pos_);
       if (open == std::string_view::npos) break;
       pos_ = open + 1;
       if (!markup()) break;
     }
-    return maxDepth_ > limit_ ? limit_ + 1 : maxDepth_;
+    return excess_;
   }
 
  private:
@@ -75,7 +79,8 @@ class Scanner {
     }
     if (startsWith(pos_, "![CDATA[")) {
       pos_ += 8;
-      return skipPast("]]>");
+      // A CDATA section becomes a definition of its own.
+      return countNode() && skipPast("]]>");
     }
     if (startsWith(pos_, "!DOCTYPE") && isSpace(at(pos_ + 8))) {
       pos_ += 9;
@@ -119,8 +124,11 @@ class Scanner {
     const size_t name = pos_;
     while (isNameChar(at(pos_))) ++pos_;
     if (pos_ == name) return false;
+    if (!countNode()) return false;
     skipSpace();
+    size_t attributes = 0;
     while (isAttributeNameChar(at(pos_))) {
+      if (!countAttribute(++attributes)) return false;
       while (isAttributeNameChar(at(pos_))) ++pos_;
       skipSpace();
       if (at(pos_) != '=') return false;
@@ -136,31 +144,43 @@ class Scanner {
     }
     if (at(pos_) == '>') {
       ++pos_;
-      if (++depth_ > maxDepth_) maxDepth_ = depth_;
-      return true;
+      return countLevel(++depth_);
     }
     if (at(pos_) == '/' && at(pos_ + 1) == '>') {
       // An empty element opens nothing, but it is a level of the tree: the
       // depth counted is the depth of the definitions it becomes.
       pos_ += 2;
-      if (depth_ + 1 > maxDepth_) maxDepth_ = depth_ + 1;
-      return true;
+      return countLevel(depth_ + 1);
     }
     return false;
   }
 
+  // Each count answers whether it is still within its limit; once one is
+  // passed, the scan ends with that limit as its answer.
+  bool within(bool passed, Excess which) {
+    if (passed) excess_ = which;
+    return !passed;
+  }
+  bool countLevel(size_t depth) { return within(depth > L::kMaxXmlDepth, Excess::depth); }
+  bool countNode() { return within(++nodes_ > L::kMaxXmlElements, Excess::elements); }
+  bool countAttribute(size_t onElement) {
+    return within(onElement > L::kMaxXmlAttributesPerElement, Excess::attributesPerElement) &&
+           within(++attributes_ > L::kMaxXmlAttributes, Excess::attributes);
+  }
+
   std::string_view text_;
-  size_t limit_;
   size_t pos_ = 0;
   size_t depth_ = 0;
-  size_t maxDepth_ = 0;
+  size_t nodes_ = 0;
+  size_t attributes_ = 0;
+  Excess excess_ = Excess::none;
 };
 
 }  // namespace
 
-size_t XmlNestingScan::maxDepth(const char* text, size_t size, size_t limit) {
+XmlNestingScan::Excess XmlNestingScan::check(const char* text, size_t size) {
   // RapidXML reads a zero-terminated text: it ends at the first NUL.
   const void* nul = std::memchr(text, '\0', size);
   if (nul) size = static_cast<size_t>(static_cast<const char*>(nul) - text);
-  return Scanner(text, size, limit).run();
+  return Scanner(text, size).run();
 }

@@ -1,7 +1,10 @@
-// A cheap, linear look at an XML text before RapidXML parses it: how deep
-// its elements nest. RapidXML parses each element level with a few nested
-// calls, so a deeply nested hostile text would overflow the thread's stack;
-// this scan needs no recursion and no memory beyond a counter.
+// A cheap, linear look at an XML text before RapidXML parses it: whether it
+// passes a limit of ParamIoLimits on nesting, elements or attributes.
+// RapidXML parses each element level with a few nested calls, so a deeply
+// nested hostile text would overflow the thread's stack, and it allocates a
+// node per element and attribute, so a text of tiny elements would cost
+// many times its size; this scan needs no recursion and no memory beyond a
+// few counters.
 //
 // The scan skips what RapidXML skips as a whole (comments, CDATA sections,
 // processing instructions and the declaration, DOCTYPE with its bracketed
@@ -15,10 +18,12 @@
 
 class XmlNestingScan {
  public:
-  // Deepest element nesting found in text[0, size) (the number of element
-  // levels from a top-level element down to the deepest one, an empty
-  // element included), stopping at the first
-  // NUL (where RapidXML stops too). The scan ends early once the depth
-  // exceeds limit, answering limit + 1.
-  static size_t maxDepth(const char* text, size_t size, size_t limit);
+  enum class Excess { none, depth, elements, attributesPerElement, attributes };
+
+  // The first limit that text[0, size) passes, up to the first NUL (where
+  // RapidXML stops too); the scan ends there. Depth is the number of
+  // element levels from a top-level element down to the deepest one, an
+  // empty element included; elements count CDATA sections too (each
+  // becomes a definition).
+  static Excess check(const char* text, size_t size);
 };

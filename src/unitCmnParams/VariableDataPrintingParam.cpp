@@ -1,6 +1,8 @@
 #include "unitCmnParams/VariableDataPrintingParam.h"
 
 #include <boost/filesystem/path.hpp>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "unitCmnExceptions/KvnCmnLog.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
@@ -97,16 +99,19 @@ void VariableDataPrintingParam::collectImageFiles() {
     if (paramIoCSV.rowCount() == 0) return;
     const ParamIoCSV::Row& header = paramIoCSV.rows().front();
 
-    auto columnObject = [this](const std::string& name) -> const VDPObjectSettingInfo* {
-      for (const ColumnSettingInfo& column : columnSettingInfos)
-        if (column.column.columnName == name) return column.objectSettingInfo.get();
-      return nullptr;
-    };
-    auto known = [this](const std::string& key, const std::string& path) {
-      for (const ImageFileInfo& image : imageFileInfos)
-        if (image.key == key || image.imagePath == path) return true;
-      return false;
-    };
+    // Looked up by name, not searched: a data file and a parameter text
+    // near their limits would otherwise cost their product.
+    std::unordered_map<std::string, const VDPObjectSettingInfo*> columnObjects;
+    for (const ColumnSettingInfo& column : columnSettingInfos)
+      columnObjects.emplace(column.column.columnName, column.objectSettingInfo.get());
+    std::unordered_map<std::string, size_t> headerColumns;
+    for (size_t column = 0; column < header.size(); ++column)
+      headerColumns.emplace(header[column], column);
+    std::unordered_set<std::string> knownKeys, knownPaths;
+    for (const ImageFileInfo& image : imageFileInfos) {
+      knownKeys.insert(image.key);
+      knownPaths.insert(image.imagePath);
+    }
 
     for (const RowSettingInfo& row : rowSettingInfos) {
       if (row.rowNumber < 0) continue;
@@ -114,22 +119,25 @@ void VariableDataPrintingParam::collectImageFiles() {
       if (dataRow >= paramIoCSV.rowCount()) continue;
       for (const CellSettingInfo& cell : row.cellSettingInfos) {
         // A cell without an object of its own draws what its column draws.
-        const VDPObjectSettingInfo* object = cell.objectSettingInfo
-                                                 ? cell.objectSettingInfo.get()
-                                                 : columnObject(cell.column.columnName);
+        const VDPObjectSettingInfo* object = cell.objectSettingInfo.get();
+        if (!object) {
+          const auto columnObject = columnObjects.find(cell.column.columnName);
+          if (columnObject != columnObjects.end()) object = columnObject->second;
+        }
         if (!isImage(object)) continue;
-        size_t column = 0;
-        while (column < header.size() && header[column] != cell.column.columnName) ++column;
-        if (column == header.size()) continue;
+        const auto column = headerColumns.find(cell.column.columnName);
+        if (column == headerColumns.end()) continue;
         std::string value;
-        paramIoCSV.getCell(dataRow, column, value);
+        paramIoCSV.getCell(dataRow, column->second, value);
         if (value.empty()) continue;
         const std::string imagePath = besideFile(value, dataPath);
-        if (known(value, imagePath)) continue;
+        if (knownKeys.count(value) != 0 || knownPaths.count(imagePath) != 0) continue;
         ImageFileInfo image;
         image.key = value;
         image.imagePath = imagePath;
         imageFileInfos.push_back(image);
+        knownKeys.insert(value);
+        knownPaths.insert(imagePath);
       }
     }
   });

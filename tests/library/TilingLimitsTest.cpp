@@ -71,6 +71,7 @@ TEST(TilingLimits, MoreTilesThanOneRunPlacesAreRefused) {
   const std::string before = jobTextOf(p);
   EXPECT_FALSE(alignmentTilingPositionExec(p, false, 0, false, false, 0, 0, 0));
   EXPECT_EQ(jobTextOf(p), before);
-  EXPECT_TRUE(log.contains(13, "job T: \"tilePrintTile\" lists 100001 tiles; one run places at most 100000"));
+  EXPECT_TRUE(log.contains(13, "job T: the tile count of \"tilePrintTile\" exceeds the limit of "
+                               "100000 tiles (100001)"));
   disposeInstance(p);
 }

@@ -155,8 +155,9 @@ TEST(EntryBuilding, RefusesAbsurdCountsAndSizesWithTheJobNamed) {
     entriesOf(many);
     FAIL();
   } catch (const unitCmnException& e) {
-    EXPECT_NE(std::string(e.comment()).find("more than 100000 units"), std::string::npos);
-    EXPECT_NE(std::string(e.comment()).find("job Huge"), std::string::npos);
+    EXPECT_NE(std::string(e.comment()).find("unit count exceeds the limit of 100000 units"),
+              std::string::npos);
+    EXPECT_NE(std::string(e.comment()).find("at job Huge"), std::string::npos);
   }
   for (const char* scale : {"nan,10", "inf,10", "0,10", "-5,10"}) {
     TestJobs bad{"[Job]\nJobID=\"B\"\n[Composite]\nscale=" + std::string(scale) + "\n"};

@@ -41,7 +41,7 @@ TEST_F(Parameters, MalformedXmlIsLoggedAndTheInstanceGoesOn) {
   std::string deep;
   for (int i = 0; i < 100000; ++i) deep += "<a>";
   addDeviceFunctionParam(p, deep.c_str());
-  EXPECT_TRUE(log.contains(13, "XML nesting deeper than 256 levels"));
+  EXPECT_TRUE(log.contains(13, "XML nesting exceeds the limit of 256 levels"));
   InitJigParam(p, "not xml at all");
   addDeviceFunctionParam(p, "<DeviceFunction><PullBack>true</PullBack></DeviceFunction>");
   EXPECT_TRUE(self->deviceFunction().pullBack);

@@ -42,7 +42,7 @@ std::string nested(size_t n, const std::string& open, const std::string& close,
   return text;
 }
 
-const std::string kDepthRefusal = "XML nesting deeper than 256 levels";
+const std::string kDepthRefusal = "XML nesting exceeds the limit of 256 levels";
 
 // ---------------------------------------------------------------- reading
 
@@ -314,7 +314,7 @@ TEST(ParamIoXMLLimits, TextsOverTheSizeLimitAreRefusedUnread) {
   EXPECT_EQ(raisedComment([&] { io.readText(text); }), "expected < at offset 0");
   text += 'g';
   EXPECT_EQ(raisedComment([&] { io.readText(text); }),
-            "XML text of 67108865 bytes is larger than the limit of 67108864 bytes");
+            "XML text exceeds the limit of 67108864 bytes (67108865)");
 
   // A file over the limit is refused from its size (a sparse file: nothing
   // is written or read).

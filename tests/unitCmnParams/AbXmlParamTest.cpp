@@ -120,7 +120,7 @@ TEST(AbXmlParamRead, FailuresAreLoggedAndAnsweredFalse) {
       {"broken.xml", "invalid closing tag name", "default"},
       {"badnumber.xml", "invalid stoi argument", "default"},
       {"badversion.xml", "invalid stof argument", "x"},  // fails in versionUp
-      {"deep.xml", "XML nesting deeper than 256 levels", "default"},  // refused before parsing
+      {"deep.xml", "XML nesting exceeds the limit of 256 levels", "default"},  // refused before parsing
   };
   for (const auto& c : cases) {
     LogCapture log;

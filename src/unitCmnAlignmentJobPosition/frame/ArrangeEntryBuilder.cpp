@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
 #include "unitCmnAlignmentJobPosition/frame/CompositeTurn.h"
 #include "unitCmnAlignmentJobPosition/frame/PrintedPages.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobSizeCalc/JobLabel.h"
 #include "unitCmnJobSizeCalc/TileSizeCalc.h"
@@ -60,12 +62,13 @@ std::vector<ArrangeEntryBuilder::Unit> ArrangeEntryBuilder::unitsOf(const RunJob
   const std::string& id = job.compositeId;
   // Counted before anything is made, so an absurd copy count is refused
   // rather than allocated.
+  ArrangeLimits::requireTileGrid(id, job.composite);
   total += sections.empty() ? generatedCount(job.composite)
                             : static_cast<long long>(sections.size());
-  if (total > kMaxEntries)
-    unitCmnGuard::raise(UNITCMN_SITE, "the jobs make more than " + std::to_string(kMaxEntries) +
-                                          " units to place (job " + id + " reaches " +
-                                          std::to_string(total) + ")");
+  if (total > ArrangeLimits::kMaxUnitsPerRun)
+    unitCmnGuard::raise(UNITCMN_SITE,
+                        InputLimit::message("the run's unit count", ArrangeLimits::kMaxUnitsPerRun,
+                                            "units", std::to_string(total) + " at job " + id));
   if (sections.empty()) return generatedUnits(job);
   std::vector<Unit> units;
   for (const auto& s : sections) {

@@ -10,8 +10,9 @@
 // they go around each entry (then KeepExtraHeight is set). The cut line,
 // label and marks count as allowance (ExtraWidth, ExtraHeight).
 //
-// A run that would make more than kMaxEntries entries, or a unit without a
-// finite positive size, is refused with an exception naming the job.
+// A run that would make more than ArrangeLimits::kMaxUnitsPerRun entries, or
+// a unit without a finite positive size, is refused with an exception
+// naming the job.
 #pragma once
 
 #include <string>
@@ -23,8 +24,6 @@
 
 class ArrangeEntryBuilder {
  public:
-  static constexpr long long kMaxEntries = 100000;
-
   explicit ArrangeEntryBuilder(const RunJobs& run);
 
   // Entries know their job by its index in the run.

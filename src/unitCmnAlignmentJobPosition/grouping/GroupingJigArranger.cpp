@@ -3,20 +3,20 @@
 #include <algorithm>
 #include <map>
 
-#include "unitCmnAlignmentJobPosition/frame/ArrangeEntryBuilder.h"
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
 #include "unitCmnAlignmentJobPosition/jig/JigPictures.h"
 #include "unitCmnAlignmentJobPosition/jig/JigPositioning.h"
 #include "unitCmnAlignmentJobPosition/jig/JigRotation.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobParam/JobParam.h"
 
 std::vector<ArrangeEntry> GroupingJigArranger::withDuplicates(
     const std::vector<ArrangeEntry>& group, int count) {
-  const long long total = static_cast<long long>(group.size()) * std::max(count, 1);
-  if (total > ArrangeEntryBuilder::kMaxEntries)
-    unitCmnGuard::raise(UNITCMN_SITE, "jig grouping: the group and its duplicates make " +
-                                          std::to_string(total) + " units, more than " +
-                                          std::to_string(ArrangeEntryBuilder::kMaxEntries));
+  const unsigned long long total =
+      static_cast<unsigned long long>(group.size()) * static_cast<unsigned>(std::max(count, 1));
+  InputLimit::require(UNITCMN_SITE, "jig grouping: the unit count of the group and its duplicates",
+                      total, ArrangeLimits::kMaxUnitsPerRun, "units");
   std::map<int32_t, int32_t> lastCopy;  // of each job
   for (const ArrangeEntry& e : group) lastCopy[e.JobIdx] = std::max(lastCopy[e.JobIdx], e.CopyNum);
   std::vector<ArrangeEntry> all = group;

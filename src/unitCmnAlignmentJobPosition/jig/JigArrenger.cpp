@@ -2,11 +2,13 @@
 
 #include <cstddef>
 
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
 #include "unitCmnAlignmentJobPosition/jig/JigImageSize.h"
 #include "unitCmnAlignmentJobPosition/jig/JigPictures.h"
 #include "unitCmnAlignmentJobPosition/jig/JigPositioning.h"
 #include "unitCmnAlignmentJobPosition/jig/JigRotation.h"
 #include "unitCmnAlignmentJobPosition/jig/JigWriteBack.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobParam/JobParam.h"
 
@@ -38,6 +40,8 @@ bool JigArrenger::getJobInfo(const JigArrengerJobInfos& infos) {
     if (primary_ == nullptr) return false;
     PrintSection print;
     primary_->getPrintSection(print);
+    InputLimit::require(UNITCMN_SITE, "job " + target.primary + ": the member count of \"Member\"",
+                        print.member.groups.size(), ArrangeLimits::kMaxJigMembers, "members");
     for (const TextList& group : print.member.groups) {
       JigMember m;
       m.id = group.empty() ? std::string() : group.back();

@@ -32,7 +32,7 @@ class JigArrenger {
   // a member is not found; false, with "jigArrager Noting targetJob
   // VariablePram JobID :" and the member's "JobID" logged, when a member
   // has no variable data. Raises, with the reason, for a jig or an image
-  // that cannot be placed, more than JigUnits::kMaxUnits images, or none.
+  // that cannot be placed, more than ArrangeLimits::kMaxUnitsPerRun images, or none.
   // Jobs change only when the answer is true.
   bool arrange(JigArrengerJobInfos infos);
 

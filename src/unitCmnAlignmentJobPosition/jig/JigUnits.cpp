@@ -4,7 +4,9 @@
 #include <map>
 #include <tuple>
 
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
 #include "unitCmnAlignmentJobPosition/frame/PrintedPages.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobParam/JobParam.h"
 
@@ -22,11 +24,11 @@ std::vector<JigUnit> JigUnits::of(const std::vector<JigMember>& members) {
   for (const JigMember& m : members) {
     rows.push_back(records(*m.variableData));
     total += static_cast<long long>(rows.back().size()) * PrintedPages::count(m.composite);
-    if (total > kMaxUnits)
-      unitCmnGuard::raise(UNITCMN_SITE, "the members make more than " +
-                                            std::to_string(kMaxUnits) +
-                                            " images to place (member " + m.id + " reaches " +
-                                            std::to_string(total) + ")");
+    if (total > ArrangeLimits::kMaxUnitsPerRun)
+      unitCmnGuard::raise(UNITCMN_SITE,
+                          InputLimit::message("the jig run's image count",
+                                              ArrangeLimits::kMaxUnitsPerRun, "images",
+                                              std::to_string(total) + " at member " + m.id));
   }
   std::vector<JigUnit> units;
   std::map<std::tuple<std::string, int, int>, int> copies;

@@ -22,10 +22,8 @@ struct JigUnit {
 
 class JigUnits {
  public:
-  static constexpr long long kMaxUnits = 100000;
-
-  // Raises when the members make more than kMaxUnits images; counted
-  // before anything is made.
+  // Raises when the members make more than ArrangeLimits::kMaxUnitsPerRun
+  // images; counted before anything is made.
   static std::vector<JigUnit> of(const std::vector<JigMember>& members);
 
  private:

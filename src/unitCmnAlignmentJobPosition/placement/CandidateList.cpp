@@ -30,6 +30,10 @@ CandidateList::Bounds joined(const CandidateList::Bounds& a, const CandidateList
           std::max(a.maxY, b.maxY)};
 }
 
+bool sameBounds(const CandidateList::Bounds& a, const CandidateList::Bounds& b) {
+  return a.minX == b.minX && a.minY == b.minY && a.maxX == b.maxX && a.maxY == b.maxY;
+}
+
 }  // namespace
 
 void CandidateList::clear() {
@@ -49,10 +53,17 @@ CandidateList::Bounds CandidateList::runBounds(std::size_t run) const {
   return b;
 }
 
+// Walks up only as far as a box changes.
 void CandidateList::update(std::size_t slot) {
   std::size_t node = leaves_ + slot / kRun;
-  tree_[node] = runBounds(slot / kRun);
-  for (node /= 2; node >= 1; node /= 2) tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
+  const Bounds leaf = runBounds(slot / kRun);
+  if (sameBounds(leaf, tree_[node])) return;
+  tree_[node] = leaf;
+  for (node /= 2; node >= 1; node /= 2) {
+    const Bounds b = joined(tree_[2 * node], tree_[2 * node + 1]);
+    if (sameBounds(b, tree_[node])) return;
+    tree_[node] = b;
+  }
 }
 
 void CandidateList::rebuild(std::size_t leaves) {
@@ -63,11 +74,21 @@ void CandidateList::rebuild(std::size_t leaves) {
     tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
 }
 
+// A new point only widens boxes: each box on the way up takes it in, and
+// the walk stops at the first box that already held it.
 void CandidateList::append(const CornerPoint& c) {
   items_.push_back(Item{c});
   points_.insert(c);
-  if (items_.size() > leaves_ * kRun) rebuild(2 * leaves_);
-  else update(items_.size() - 1);
+  if (items_.size() > leaves_ * kRun) {
+    rebuild(2 * leaves_);
+    return;
+  }
+  const Bounds point{c.x, c.y, c.x, c.y};
+  for (std::size_t node = leaves_ + (items_.size() - 1) / kRun; node >= 1; node /= 2) {
+    const Bounds b = joined(tree_[node], point);
+    if (sameBounds(b, tree_[node])) return;
+    tree_[node] = b;
+  }
 }
 
 void CandidateList::remove(std::size_t slot) {
@@ -88,6 +109,7 @@ void CandidateList::compactIfSparse() {
   }
   items_.swap(living);
   dead_ = 0;
+  points_.shrink();
   std::size_t leaves = 1;
   while (leaves * kRun < items_.size()) leaves *= 2;
   rebuild(leaves);

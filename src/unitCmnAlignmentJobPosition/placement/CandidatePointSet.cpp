@@ -29,38 +29,40 @@ std::size_t CandidatePointSet::home(uint64_t x, uint64_t y) const {
 
 std::size_t CandidatePointSet::find(uint64_t x, uint64_t y) const {
   std::size_t i = home(x, y);
-  while (slots_[i].count != 0 && (slots_[i].x != x || slots_[i].y != y))
+  while (slots_[i].x != kFree && (slots_[i].x != x || slots_[i].y != y))
     i = (i + 1) & (slots_.size() - 1);
   return i;
 }
 
 void CandidatePointSet::clear() {
   if (used_ == 0) return;
-  for (Slot& s : slots_) s.count = 0;
+  for (Slot& s : slots_) s.x = kFree;
   used_ = 0;
 }
 
 bool CandidatePointSet::contains(const CornerPoint& c) const {
-  return storable(c) && slots_[find(bits(c.x), bits(c.y))].count != 0;
+  return storable(c) && slots_[find(bits(c.x), bits(c.y))].x != kFree;
+}
+
+// A repeat goes into the first free slot after its copies, where a search
+// for the point finds the first copy.
+void CandidatePointSet::place(const Slot& s) {
+  std::size_t i = home(s.x, s.y);
+  while (slots_[i].x != kFree) i = (i + 1) & (slots_.size() - 1);
+  slots_[i] = s;
+  ++used_;
 }
 
 void CandidatePointSet::insert(const CornerPoint& c) {
   if (!storable(c)) return;
-  if (2 * (used_ + 1) > slots_.size()) grow();
-  Slot& s = slots_[find(bits(c.x), bits(c.y))];
-  if (s.count == 0) {
-    s.x = bits(c.x);
-    s.y = bits(c.y);
-    ++used_;
-  }
-  ++s.count;
+  if (2 * (used_ + 1) > slots_.size()) resize(slots_.size() * 2);
+  place({bits(c.x), bits(c.y)});
 }
 
 void CandidatePointSet::erase(const CornerPoint& c) {
   if (!storable(c)) return;
   const std::size_t i = find(bits(c.x), bits(c.y));
-  if (slots_[i].count == 0) return;
-  if (--slots_[i].count == 0) removeAt(i);
+  if (slots_[i].x != kFree) removeAt(i);
 }
 
 // Linear probing: closes the gap a removed slot leaves by moving back the
@@ -71,7 +73,7 @@ void CandidatePointSet::removeAt(std::size_t gap) {
   std::size_t i = gap;
   for (;;) {
     i = (i + 1) & mask;
-    if (slots_[i].count == 0) break;
+    if (slots_[i].x == kFree) break;
     const std::size_t want = home(slots_[i].x, slots_[i].y);
     // Move slot i into the gap when its home does not lie in (gap, i].
     const bool between = gap <= i ? (gap < want && want <= i) : (gap < want || want <= i);
@@ -80,17 +82,20 @@ void CandidatePointSet::removeAt(std::size_t gap) {
       gap = i;
     }
   }
-  slots_[gap] = Slot{};
+  slots_[gap].x = kFree;
 }
 
-void CandidatePointSet::grow() {
-  std::vector<Slot> old(slots_.size() * 2);
+void CandidatePointSet::shrink() {
+  std::size_t size = 64;
+  while (size < 4 * used_) size *= 2;
+  if (size < slots_.size()) resize(size);
+}
+
+void CandidatePointSet::resize(std::size_t slots) {
+  std::vector<Slot> old(slots, Slot{kFree, 0});
   old.swap(slots_);
   used_ = 0;
   for (const Slot& s : old) {
-    if (s.count == 0) continue;
-    Slot& t = slots_[find(s.x, s.y)];
-    t = s;
-    ++used_;
+    if (s.x != kFree) place(s);
   }
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <climits>
 #include <limits>
 #include <optional>
@@ -61,15 +60,25 @@ double smallestHolding(double estimate, double scale, double known, Grows grows)
 }
 
 // The smallest box holding the given x and y values; a box of NaN (which
-// the grid answers with every entry) when one of them is not finite.
-Box span(std::initializer_list<double> xs, std::initializer_list<double> ys) {
+// the grid answers with every entry) when one of them is not finite (their
+// sum is then not finite either; a sum that overflows only makes the box
+// answer more).
+template <std::size_t NX, std::size_t NY>
+Box span(const double (&xs)[NX], const double (&ys)[NY]) {
+  double sum = 0.0;
+  Box b{xs[0], ys[0], xs[0], ys[0]};
   for (double v : xs) {
-    if (!std::isfinite(v)) return {NAN, NAN, NAN, NAN};
+    sum += v;
+    b.x0 = std::min(b.x0, v);
+    b.x1 = std::max(b.x1, v);
   }
   for (double v : ys) {
-    if (!std::isfinite(v)) return {NAN, NAN, NAN, NAN};
+    sum += v;
+    b.y0 = std::min(b.y0, v);
+    b.y1 = std::max(b.y1, v);
   }
-  return {std::min(xs), std::min(ys), std::max(xs), std::max(ys)};
+  if (!std::isfinite(sum)) return {NAN, NAN, NAN, NAN};
+  return b;
 }
 
 // The box an entry is filed under: it holds the entry and its gaps, so that
@@ -216,7 +225,7 @@ class Run {
   }
 
   bool insideSheetEntry(const CornerPoint& c) const {
-    return grid_.any(span({c.x}, {c.y}),
+    return grid_.anyAt(c.x, c.y,
                      [&](uint32_t id) { return Rules::inside(c, placed_[id]); });
   }
 
@@ -343,8 +352,8 @@ class Run {
     for (std::size_t i = 0; i < fresh_.size(); ++i) {
       const CornerPoint& c = fresh_[i];
       if (i > 0 && Rules::samePoint(c, fresh_[i - 1])) continue;
-      if (!Rules::onArea(c, space_) || unusableFrom(c, next) || candidates_.contains(c) ||
-          insideSheetEntry(c))
+      if (!Rules::onArea(c, space_) || unusableFrom(c, next) || insideSheetEntry(c) ||
+          candidates_.contains(c))
         continue;
       candidates_.append(c);
     }

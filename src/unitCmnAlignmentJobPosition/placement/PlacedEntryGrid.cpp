@@ -41,7 +41,7 @@ void PlacedEntryGrid::growRows(std::size_t rows) {
 
 void PlacedEntryGrid::add(uint32_t id, const Box& box) {
   filed_.push_back(id);
-  if (id >= seen_.size()) seen_.resize(id + 1, 0);
+  if (id / 64 >= seen_.size()) seen_.resize(id / 64 + 1, 0);
   if (!mappable(box)) {
     wide_.push_back(id);
     return;
@@ -56,7 +56,10 @@ void PlacedEntryGrid::add(uint32_t id, const Box& box) {
   for (std::size_t r = row0; r <= row1; ++r) {
     for (std::size_t c = col0; c <= col1; ++c) {
       std::vector<uint32_t>& cell = cells_[r * cols_ + c];
-      if (cell.empty()) used_.push_back(r * cols_ + c);
+      if (cell.empty()) {
+        used_.push_back(r * cols_ + c);
+        cell.reserve(8);
+      }
       cell.push_back(id);
     }
   }
@@ -74,23 +77,22 @@ bool PlacedEntryGrid::range(const Box& box, Range& r) const {
   return true;
 }
 
-void PlacedEntryGrid::mark(uint32_t id, std::vector<uint32_t>& out) {
-  if (seen_[id] == round_) return;
-  seen_[id] = round_;
-  out.push_back(id);
-}
-
+// The ids come back in ascending order through a bit per id: setting the
+// bits drops repeats, and reading the words in order sorts them.
 void PlacedEntryGrid::collect(const std::vector<Box>& boxes, std::vector<uint32_t>& out) {
-  if (++round_ == 0) {  // the counter went round: forget every old mark
-    std::fill(seen_.begin(), seen_.end(), 0);
-    round_ = 1;
-  }
-  const std::size_t start = out.size();
+  std::size_t low = seen_.size(), high = 0;
   for (const Box& box : boxes) {
     any(box, [&](uint32_t id) {
-      mark(id, out);
+      const std::size_t word = id / 64;
+      seen_[word] |= uint64_t{1} << (id % 64);
+      low = std::min(low, word);
+      high = std::max(high, word);
       return false;
     });
   }
-  std::sort(out.begin() + static_cast<std::ptrdiff_t>(start), out.end());
+  for (std::size_t word = low; word <= high && word < seen_.size(); ++word) {
+    for (uint64_t bits = seen_[word]; bits != 0; bits &= bits - 1)
+      out.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
+    seen_[word] = 0;
+  }
 }

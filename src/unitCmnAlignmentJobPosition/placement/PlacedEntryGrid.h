@@ -14,6 +14,7 @@
 // a query box that cannot be mapped to cells answers every entry.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -61,6 +62,23 @@ class PlacedEntryGrid {
     return false;
   }
 
+  // anyAt(x, y, visit) is any() for the box of one point, looking at its
+  // one cell.
+  template <class Visit>
+  bool anyAt(double x, double y, Visit&& visit) const {
+    if (!(std::fabs(x) <= kMaxCoordinate && std::fabs(y) <= kMaxCoordinate))
+      return any(Box{x, y, x, y}, visit);
+    for (uint32_t id : wide_) {
+      if (visit(id)) return true;
+    }
+    const std::size_t r = row(y);
+    if (r >= rows_) return false;
+    for (uint32_t id : cells_[r * cols_ + column(x)]) {
+      if (visit(id)) return true;
+    }
+    return false;
+  }
+
   // Appends the entries near any of the boxes to out, each once, in
   // ascending id order.
   void collect(const std::vector<Box>& boxes, std::vector<uint32_t>& out);
@@ -82,7 +100,6 @@ class PlacedEntryGrid {
     return index >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(index);
   }
   void growRows(std::size_t rows);
-  void mark(uint32_t id, std::vector<uint32_t>& out);
 
   double perCell_ = 1.0;  // 1 / cell size
   std::size_t cols_ = 1;
@@ -92,6 +109,5 @@ class PlacedEntryGrid {
   std::vector<std::size_t> used_;             // cells holding entries
   std::vector<uint32_t> wide_;                // entries every query answers
   std::vector<uint32_t> filed_;               // every entry
-  std::vector<uint32_t> seen_;                // per id: the collect round it was last answered in
-  uint32_t round_ = 0;
+  std::vector<uint64_t> seen_;                // a bit per id, set only during collect
 };

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <set>
 
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 #include "unitCmnJobSizeCalc/TileSizeCalc.h"
 
@@ -60,6 +62,7 @@ std::vector<TileList::Tile> TileList::measure(const std::string& jobId,
                                               const PrintSection& print) {
   return unitCmnGuard::run(UNITCMN_SITE, [&] {
     checkCount(jobId, composite.tilePrintTile.size());
+    ArrangeLimits::requireTileGrid(jobId, composite);
     std::vector<Tile> tiles;
     tiles.reserve(composite.tilePrintTile.size());
     std::set<IntPair> seen;
@@ -74,10 +77,12 @@ std::vector<TileList::Tile> TileList::measure(const std::string& jobId,
 }
 
 void TileList::checkCount(const std::string& jobId, std::size_t count) {
-  if (count <= kMaxTiles) return;
+  // As many as one arrangement run places in any execution.
+  const auto limit = static_cast<std::size_t>(ArrangeLimits::kMaxUnitsPerRun);
+  if (count <= limit) return;
   refuse(UNITCMN_SITE, jobId,
-         "\"tilePrintTile\" lists " + std::to_string(count) + " tiles; one run places at most " +
-             std::to_string(kMaxTiles));
+         InputLimit::message("the tile count of \"tilePrintTile\"", limit, "tiles",
+                             std::to_string(count)));
 }
 
 void TileList::checkInGrid(const std::string& jobId, const CompositeSection& composite,

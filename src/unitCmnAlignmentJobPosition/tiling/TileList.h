@@ -22,9 +22,6 @@ class TileList {
     double height = 0.0;  // mm, along the media
   };
 
-  // As many as one arrangement run places in any execution.
-  static constexpr std::size_t kMaxTiles = 100000;
-
   // Raises unless text (the key's value as the job holds it) is empty or a
   // list of braced pairs such as "{1,1},{2,1}".
   static void checkText(const std::string& jobId, const std::string& text);
