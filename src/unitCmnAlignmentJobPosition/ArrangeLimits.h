@@ -21,6 +21,9 @@ class ArrangeLimits {
   // Members ("Member" of the primary job) of one jig run: each is read
   // before any image is counted, so the list's length bounds that work.
   static constexpr unsigned long long kMaxJigMembers = 1000;
+  // Units of one run of the guillotine packing (the cutter kinds and the
+  // stand-alone slitter): its cost grows with the square of the units.
+  static constexpr unsigned long long kMaxCutterUnits = 5000;
 
   // Raises, naming the job, when a tiled job's grid passes
   // kMaxTileDivisions across or along; any other job passes.

@@ -5,9 +5,11 @@
 #include <map>
 #include <sstream>
 
+#include "unitCmnAlignmentJobPosition/ArrangeLimits.h"
 #include "unitCmnAlignmentJobPosition/frame/EntryRotation.h"
 #include "unitCmnAlignmentJobPosition/frame/LengthLimit.h"
 #include "unitCmnAlignmentJobPosition/guillotine/GuillotinePacker.h"
+#include "unitCmnExceptions/InputLimit.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 
 namespace {
@@ -60,11 +62,8 @@ bool isLength(double value) { return std::isfinite(value) && value >= 0.0; }
 void requirePlaceable(const std::vector<ArrangeEntry>& entries,
                       const GuillotinePlacement::Settings& s,
                       const GuillotinePacker::Strip& strip) {
-  if (entries.size() > GuillotinePlacement::kMaxEntries)
-    unitCmnGuard::raise(UNITCMN_SITE, "cutter: the guillotine arrangement places at most " +
-                                          std::to_string(GuillotinePlacement::kMaxEntries) +
-                                          " units in one run (the jobs make " +
-                                          std::to_string(entries.size()) + ")");
+  InputLimit::require(UNITCMN_SITE, "cutter: the unit count of the guillotine arrangement",
+                      entries.size(), ArrangeLimits::kMaxCutterUnits, "units");
   if (!(isLength(s.gapScan) && isLength(s.gapFeed) && std::isfinite(strip.width)))
     unitCmnGuard::raise(UNITCMN_SITE, "cutter: the gaps or the room on the media are not "
                                       "lengths of 0 mm or more");

@@ -21,8 +21,6 @@
 
 class GuillotinePlacement {
  public:
-  static constexpr std::size_t kMaxEntries = 5000;
-
   struct Settings {
     specialityType::DimDouble area;  // height -1 = unlimited
     CutterLayout cutter;
