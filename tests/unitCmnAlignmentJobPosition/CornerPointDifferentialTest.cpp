@@ -45,12 +45,12 @@ class Generator {
     Input in;
     in.settings.area = {pick({1600.0, 1370.0, 300.0, 50.0, uniform(60, 2000)}),
                         chance(0.5) ? -1.0 : pick({3000.0, 500.0, uniform(100, 4000)})};
-    in.settings.gapScan = gap();
-    in.settings.gapFeed = gap();
+    const int profile = static_cast<int>(uniform(0, 7));
+    in.settings.gapScan = profile == 6 ? pick({0.0, 0.0005, 0.0009}) : gap();
+    in.settings.gapFeed = profile == 6 ? pick({0.0, 0.0005, 0.0009}) : gap();
     in.settings.tryTurned = chance(0.5);
     in.settings.centerInScan = chance(0.3);
     const int count = static_cast<int>(big_ ? uniform(1000, 1600) : uniform(1, 260));
-    const int profile = static_cast<int>(uniform(0, 6));
     for (int i = 0; i < count; ++i) in.entries.push_back(entry(profile));
     if (chance(0.25)) lockSome(in);
     return in;
@@ -102,6 +102,10 @@ class Generator {
       case 4:  // units wider or longer than the media
         e.MmWidth = pick({100.0, 1700.0, uniform(10, 2500)});
         e.MmHeight = pick({80.0, 5000.0, uniform(10, 800)});
+        break;
+      case 6:  // small sizes on a fine grid, edges and gaps within the tolerance
+        e.MmWidth = gridSize(10, 4) + pick({0.0, 0.0004, -0.0004, 0.0009});
+        e.MmHeight = gridSize(10, 4) + pick({0.0, 0.0004, -0.0004, 0.0009});
         break;
       default:  // mixed, with sizes that are no finite positive number
         e.MmWidth = chance(0.1) ? oddSize() : uniform(5, 300);
