@@ -2,9 +2,12 @@
 // the same jobs and media as a direct call, and draws the cut lines that
 // separate the units (a guillotine layout of k units on a sheet needs
 // k - 1 cuts).
+#include <boost/property_tree/json_parser.hpp>
+
 #include "JobposHarness.h"
 
 using namespace jobpos_test;
+namespace pt = boost::property_tree;
 
 namespace {
 
@@ -67,4 +70,32 @@ TEST(JobposCutter, FotobaKindIsDrawnWithItsCutsAndBadVariantsRefused) {
   EXPECT_NE(refused.err.find("alignmentXYSlitterPositionExec answered false"), std::string::npos)
       << refused.err;
   EXPECT_FALSE(fs::exists(scratch.file("bad")));
+}
+
+// The layout check passes every cutter layout of the examples, and the
+// JSON (on stdout) counts every unit the written jobs list.
+TEST(JobposCutter, LayoutsPassTheCheckAndTheJsonCountsEveryUnit) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"arrange", "--kind", "4", "--length", "-1", "--gap", "3,3"},
+      {"arrange", "--kind", "12", "--length", "700", "--offset", "20"},
+      {"slitter", "--length", "-1", "--gap", "3,3"},
+      {"slitter", "--length", "600", "--gap", "3,3", "--variant", "2", "--center"},
+  };
+  for (auto args : cases) {
+    SCOPED_TRACE(args[0] + " " + args[2]);
+    ScratchDir scratch;
+    args.insert(args.end(), {"--width", "914", "--json", "-", "--out", scratch.file("out")});
+    const auto jobs = cutterJobs();
+    args.insert(args.end(), jobs.begin(), jobs.end());
+    const ToolRun run = runJobpos(args, scratch);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> written;
+    for (const auto& f : jobs) written.push_back(readText(scratch.file("out/" + fileName(f))));
+    std::istringstream json(run.out);
+    pt::ptree doc;
+    pt::read_json(json, doc);
+    EXPECT_EQ(doc.get<std::string>("command"), args[0]);
+    EXPECT_EQ(doc.get<size_t>("total.units"), listedUnits(written).size());
+    EXPECT_TRUE(doc.get_child("warnings").empty()) << run.err;
+  }
 }
