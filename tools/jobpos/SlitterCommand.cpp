@@ -146,10 +146,9 @@ int SlitterCommand::run(const std::vector<std::string>& args) {
   outputs.commit();
 
   printResult(line, layout, report, settings.width);
-  std::fprintf(LayoutReport::linesTo(line), "%zu job texts written to %s\n", texts.size(),
-               outDir.string().c_str());
-  if (line.has("--svg"))
-    std::fprintf(LayoutReport::linesTo(line), "picture written to %s\n", line.text("--svg").c_str());
+  std::FILE* out = LayoutReport::linesTo(line);
+  std::fprintf(out, "%zu job texts written to %s\n", texts.size(), outDir.string().c_str());
+  if (line.has("--svg")) std::fprintf(out, "picture written to %s\n", line.text("--svg").c_str());
   if (LayoutReport::jsonToStdout(line)) std::fputs(report.json("slitter", nullptr).c_str(), stdout);
   return report.status(line.has("--allow-warnings"));
 }
