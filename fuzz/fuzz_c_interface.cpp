@@ -5,15 +5,18 @@
 //    (the log record of a fault carries its description after "Info :");
 //  - an execution that answered false but changed a job;
 //  - a job text read back that does not read back the same through a new
-//    instance;
+//    instance (but for its sections without keys, which the reader drops
+//    by design: a key before the first header makes one);
 //  - a read-back protocol answer that breaks the header's contract.
 #include <boost/log/attributes/value_extraction.hpp>
 #include <boost/log/core.hpp>
 #include <boost/log/sinks/basic_sink_backend.hpp>
 #include <boost/log/sinks/sync_frontend.hpp>
+#include <algorithm>
 #include <boost/make_shared.hpp>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -64,6 +67,24 @@ Words readBack(void* p) {
   return texts;
 }
 
+// The job text without its "[name]" lines that no key follows.
+std::string withoutEmptySections(const std::string& text) {
+  std::string kept, header;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = std::min(text.find('\n', start), text.size());
+    const std::string line = text.substr(start, end - start + 1);
+    start = end + 1;
+    if (line[0] == '[') {
+      header = line;
+    } else {
+      kept += header + line;
+      header.clear();
+    }
+  }
+  return kept;
+}
+
 std::string joined(const Words& texts) {
   std::string all;
   for (const std::string& t : texts) all += t + "\n----\n";
@@ -108,8 +129,12 @@ class Run {
     if (executions_ == 0) execution("position", {});
     const Words texts = readBack(p_);
     Run again;
-    for (const std::string& text : texts) addJob(again.p_, text.c_str());
-    fuzzcheck::checkSame("a job read back reads back differently", joined(texts),
+    Words expected;
+    for (const std::string& text : texts) {
+      addJob(again.p_, text.c_str());
+      expected.push_back(withoutEmptySections(text));
+    }
+    fuzzcheck::checkSame("a job read back reads back differently", joined(expected),
                          joined(readBack(again.p_)));
     clearJob(p_);
     int count = -7;
@@ -151,12 +176,41 @@ class Run {
   int executions_ = 0;
 };
 
+// Whether the script asks for a run that is big by right rather than by
+// fault: more than kMaxCopies copies (duplicateCount times pages, summed
+// over the jobs) or variable-data rows. The library takes up to 100,000
+// units, about a second in a release build but a minute under the
+// sanitizers, far beyond the 2 s an input may take; such runs are left to
+// the tests and benchmarks, so a timeout here always means a fault.
+constexpr long kMaxCopies = 1000;
+
+long largestAfter(const std::string& text, const std::string& key) {
+  long largest = 1;
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1))
+    largest = std::max(largest, std::strtol(text.c_str() + at + key.size(), nullptr, 10));
+  return largest;
+}
+
+bool bigByRight(const FuzzScript& script) {
+  long copies = 0, rows = 0;
+  for (const FuzzScript::Call& c : script.calls()) {
+    if (c.name == "job")
+      copies += std::min(largestAfter(c.text, "duplicateCount="), kMaxCopies + 1) *
+                std::min(largestAfter(c.text, "pages="), kMaxCopies + 1);
+    for (size_t at = c.text.find("<RowSettingInfo"); at != std::string::npos;
+         at = c.text.find("<RowSettingInfo", at + 1))
+      ++rows;
+  }
+  return copies > kMaxCopies || rows > kMaxCopies;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool watching = (watchFaults(), true);
   (void)watching;
   const FuzzScript script(std::string(reinterpret_cast<const char*>(data), size));
+  if (bigByRight(script)) return 0;
   Run run;
   for (const FuzzScript::Call& c : script.calls()) run.call(c);
   run.finish();
