@@ -6,7 +6,9 @@
  * Conventions of this interface:
  *  - Plain C linkage. Every function but CreateInstance takes the instance
  *    pointer returned by CreateInstance as its first argument.
- *    REQUIRES: that pointer is non-null and not yet disposed.
+ *    REQUIRES: that pointer is one CreateInstance returned and not yet
+ *    disposed (a null one is logged and refused). Every text argument is
+ *    null or a NUL-terminated string readable to its end.
  *  - All lengths are millimetres. "Scan" runs across the media (x, width),
  *    "feed" along it (y, length). A printable length of -1 is an unlimited
  *    roll.
@@ -18,6 +20,36 @@
  *    reason (Boost.Log, severity 13) and answers false (null for
  *    CreateInstance); functions without a result simply return. Bad input
  *    leaves the instance usable.
+ *  - Processor faults. Loading the library installs process-wide handlers
+ *    for SIGSEGV, SIGBUS, SIGFPE and SIGILL; unloading it puts back the
+ *    handlers that were there before (CreateInstance installs them again
+ *    if the host has replaced them since). Translated: a fault raised by
+ *    the library's own code while one of these functions runs (an invalid
+ *    access, an integer division by zero). The call unwinds, logs the
+ *    fault (its kind and addresses after "Info :") and answers false like
+ *    any other failure. Passed on: faults outside the library's calls and
+ *    signals sent with kill() go to the handler the host had before, or to
+ *    the default action.
+ *    NOT translated: a fault inside a C or C++ runtime function that the
+ *    library calls with a bad pointer from the host, such as strlen on a
+ *    job text at an invalid address or memcpy into a buffer at one. The
+ *    runtime's code cannot be unwound from a fault, so the process ends
+ *    (abort) as it would without the library. A pointer the host passes
+ *    must be valid for the whole call; a buffer shorter than the size
+ *    given is overrun, not refused.
+ *  - Log. Records go through the process's Boost.Log core (logger
+ *    KvnCmnLog::glob_logger, set up when the library is loaded, so the
+ *    first call on any thread finds it ready): severity 10 for the entry
+ *    and exit of each function, 13 for errors, 9 for traces. The library
+ *    adds no sink. With no sink in the process, Boost.Log's default sink
+ *    prints every record to standard output; a C++ host chooses where they
+ *    go by adding its own sink to boost::log::core (which also silences
+ *    the default one) or switches them off with set_logging_enabled(false).
+ *  - Version. There is no version function. The version is that of the
+ *    shared library file (libunitCmnAlignmentJobPosition.so.MAJOR.MINOR.PATCH,
+ *    SONAME libunitCmnAlignmentJobPosition.so.MAJOR; the installed CMake
+ *    package and pkg-config file carry the same number). The job texts it
+ *    writes are job-file version "1.17"; older job texts are raised to it.
  *  - An instance is used by one thread at a time; separate instances may be
  *    used on separate threads. The library starts no threads.
  *  - Typical order: CreateInstance, init, addJob per job, the parameter

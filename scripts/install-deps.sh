@@ -4,7 +4,10 @@ set -euo pipefail
 packages=(cmake ninja-build g++ binutils pkg-config
           libboost1.74-dev libboost-log1.74-dev libboost-filesystem1.74-dev
           libboost-date-time1.74-dev libboost-thread1.74-dev
-          librapidxml-dev libgtest-dev libbenchmark-dev locales)
+          librapidxml-dev libgtest-dev libbenchmark-dev locales
+          # the sanitizer builds and the fuzz targets: clang, its sanitizer
+          # and libFuzzer runtimes, llvm-symbolizer for readable reports
+          clang libclang-rt-14-dev llvm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

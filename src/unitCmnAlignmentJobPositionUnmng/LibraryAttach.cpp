@@ -1,9 +1,13 @@
 #include "unitCmnAlignmentJobPositionUnmng/LibraryAttach.h"
 
 #include "platform/FaultTranslator.h"
+#include "unitCmnExceptions/KvnCmnLog.h"
 #include "unitCmnExceptions/unitCmnExceptions.h"
 
-void LibraryAttach::attach() { platform::FaultTranslator::install(&unitCmnExceptions::throwFault); }
+void LibraryAttach::attach() {
+  KvnCmnLog::setUp();
+  platform::FaultTranslator::install(&unitCmnExceptions::throwFault);
+}
 
 void LibraryAttach::detach() { platform::FaultTranslator::uninstall(); }
 

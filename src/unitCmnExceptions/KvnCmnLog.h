@@ -1,5 +1,7 @@
 // The library's one logger, KvnCmnLog::glob_logger: a thread-safe Boost.Log
-// severity logger created on first use and shared by every instance. It
+// severity logger shared by every instance. setUp creates it; the library
+// calls it when it is loaded, because Boost.Log's creation on first use is
+// not safe when several threads make the first use at once. It
 // carries "TimeStamp", "UTCTimeStamp", "Process" and "ThreadID"; each record
 // adds "messageId", "InOutType", "CurrentFunction", "SrcLine" and "SrcFile".
 //
@@ -28,6 +30,9 @@ constexpr const char* kExit = "<--";
 constexpr const char* kPlain = " ";
 
 BOOST_LOG_GLOBAL_LOGGER(glob_logger, boost::log::sources::severity_logger_mt<severity_level>)
+
+// Creates the logger if it does not exist yet. Never throws.
+void setUp() noexcept;
 
 // Writes one record. Never throws: a record that cannot be written is lost.
 void write(severity_level severity, const char* inOutType, const SourceSite& site,

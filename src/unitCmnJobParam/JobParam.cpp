@@ -157,6 +157,8 @@ void JobParam::setBinaryUnitSection(const std::string& sectionName, const Binary
 
 std::string JobParam::binaryUnitSectionName(const std::string& compositeID, int page, int tile1,
                                             int tile2, int copy, int row) {
+  if (compositeID.find(']') != std::string::npos)
+    unitCmnGuard::raise(UNITCMN_SITE, "a section name cannot hold ']': \"" + compositeID + "\"");
   char name[260];
   std::snprintf(name, sizeof name, "%s_P%04d_T%03d-%03d_C%04d_V%04d", compositeID.c_str(), page,
                 tile1, tile2, copy, row);

@@ -79,7 +79,9 @@ class JobParam : public AbIniParam {
   void replaceArrangement(const std::map<int, ArrangeSection>& sheets,
                           const std::vector<std::pair<std::string, BinaryUnitSection>>& units);
   // "Bin" + "%s_P%04d_T%03d-%03d_C%04d_V%04d" of (compositeID, page, tile1,
-  // tile2, copy, row), cut to 259 characters.
+  // tile2, copy, row), cut to 259 characters. Raises for an identifier
+  // holding "]": the section header would end there, and the job's text
+  // would not read back.
   static std::string binaryUnitSectionName(const std::string& compositeID, int page, int tile1,
                                            int tile2, int copy, int row);
 
