@@ -45,7 +45,7 @@ for target in "${targets[@]}"; do
   grep -E '^stat::number_of_executed_units|^Done|^#[0-9]+.*DONE' "$build/fuzz-logs/$target.log" | tail -n 2 || true
 done
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "fuzzing found faults in: ${failed[*]} (inputs in $build/fuzz-artifacts/)" >&2
+  echo "fuzzing failed in: ${failed[*]} (logs in $build/fuzz-logs/, failing inputs in $build/fuzz-artifacts/)" >&2
   exit 1
 fi
 echo "fuzzing clean: ${targets[*]}"
