@@ -109,23 +109,6 @@ void addParameters(LayoutEngine& engine, const CommandLine& line) {
   }
 }
 
-// The arranged texts as jobs, each under its target name, and the outputs.
-std::vector<JobText> arrangedJobs(const std::vector<JobText>& jobs,
-                                  const std::vector<std::string>& texts, const fs::path& outDir,
-                                  OutputFiles& outputs) {
-  if (texts.size() != jobs.size())
-    throw ToolError(ToolError::kLibraryFalse,
-                    "the library handed back " + std::to_string(texts.size()) + " jobs for " +
-                        std::to_string(jobs.size()) + " job files");
-  std::vector<JobText> arranged;
-  for (size_t i = 0; i < texts.size(); ++i) {
-    const fs::path target = outDir / fs::path(jobs[i].origin()).filename();
-    arranged.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
-    outputs.add(target, texts[i]);
-  }
-  return arranged;
-}
-
 }  // namespace
 
 std::string ArrangeCommand::help() {
@@ -153,7 +136,7 @@ int ArrangeCommand::run(const std::vector<std::string>& args) {
   const SheetRect rect = engine.arrange(positionOffset);
 
   OutputFiles outputs;
-  const std::vector<JobText> arranged = arrangedJobs(jobs, engine.jobTexts(), outDir, outputs);
+  const std::vector<JobText> arranged = outputs.addArranged(jobs, engine.jobTexts(), outDir);
   const SheetLayout layout(arranged, jobs);
   const SheetMedia sheet = MediaOptions::sheetOf(media);
   const LayoutReport report(layout, sheet);

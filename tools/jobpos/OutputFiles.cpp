@@ -89,3 +89,20 @@ void OutputFiles::commit() {
     }
   }
 }
+
+std::vector<JobText> OutputFiles::addArranged(const std::vector<JobText>& jobs,
+                                              const std::vector<std::string>& texts,
+                                              const boost::filesystem::path& outDir) {
+  if (texts.size() != jobs.size())
+    throw ToolError(ToolError::kLibraryFalse,
+                    "the library handed back " + std::to_string(texts.size()) + " jobs for " +
+                        std::to_string(jobs.size()) + " job files");
+  std::vector<JobText> arranged;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const boost::filesystem::path target =
+        outDir / boost::filesystem::path(jobs[i].origin()).filename();
+    arranged.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
+    add(target, texts[i]);
+  }
+  return arranged;
+}

@@ -79,23 +79,6 @@ void addDevice(LayoutEngine& engine, const std::string& path) {
   if (!record.empty()) throw usage("--device " + path + ": the library cannot read it: " + record);
 }
 
-// The arranged texts as jobs, each under its target name, and the outputs.
-std::vector<JobText> arrangedJobs(const std::vector<JobText>& jobs,
-                                  const std::vector<std::string>& texts, const fs::path& outDir,
-                                  OutputFiles& outputs) {
-  if (texts.size() != jobs.size())
-    throw ToolError(ToolError::kLibraryFalse,
-                    "the library handed back " + std::to_string(texts.size()) + " jobs for " +
-                        std::to_string(jobs.size()) + " job files");
-  std::vector<JobText> arranged;
-  for (size_t i = 0; i < texts.size(); ++i) {
-    const fs::path target = outDir / fs::path(jobs[i].origin()).filename();
-    arranged.emplace_back(target.string(), texts[i], ToolError::kLibraryFalse);
-    outputs.add(target, texts[i]);
-  }
-  return arranged;
-}
-
 // The check's warnings and every sheet's figures with the cuts it takes.
 void printResult(const CommandLine& line, const SheetLayout& layout, const LayoutReport& report,
                  double width) {
@@ -133,7 +116,7 @@ int SlitterCommand::run(const std::vector<std::string>& args) {
   const std::vector<std::string> texts = engine.jobTexts();
 
   OutputFiles outputs;
-  const SheetLayout layout(arrangedJobs(jobs, texts, outDir, outputs), jobs);
+  const SheetLayout layout(outputs.addArranged(jobs, texts, outDir), jobs);
   SheetMedia media;
   media.width = settings.width;
   media.length = settings.length;
