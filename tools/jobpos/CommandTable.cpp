@@ -69,3 +69,11 @@ std::string CommandTable::help() {
          "nothing written); 2 bad usage or file (nothing written); 3 arranged and\n"
          "written, but the layout check found problems (see --allow-warnings).\n";
 }
+
+const char* CommandTable::executionEnd() {
+  return "  --json FILE        also write the result as JSON (- for stdout)\n"
+         "  --allow-warnings   exit 0 even when the layout check finds problems\n"
+         "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
+         "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
+         "3 written but the layout check found problems (listed on stderr, drawn in red).\n";
+}

@@ -20,4 +20,7 @@ class CommandTable {
   static std::string usage();
   // The tool's help: the usage, the kinds and the exit statuses.
   static std::string help();
+  // The end of the help of a command that runs an execution and writes job
+  // texts: --json, --allow-warnings, --log and the exit statuses.
+  static const char* executionEnd();
 };

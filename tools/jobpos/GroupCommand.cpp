@@ -1,3 +1,4 @@
+#include "CommandTable.h"
 #include "GroupCommand.h"
 
 #include <boost/filesystem.hpp>
@@ -54,23 +55,9 @@ const std::string kHelp =
     "  --svg FILE         also draw every sheet: each member in its colour, locked\n"
     "                     units hatched, each unit's group duplicate (#copy) and the\n"
     "                     group margins as shaded bands\n"
-    "  --json FILE        also write the result as JSON (- for stdout)\n"
-    "  --allow-warnings   exit 0 even when the layout check finds problems\n"
-    "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
-    "3 written but the layout check found problems (listed on stderr, drawn in red).\n"
-    "Kinds:\n";
+    + std::string(CommandTable::executionEnd()) + "Kinds:\n";
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
-
-MediaSettings mediaOf(const CommandLine& line) {
-  const MediaSettings media = MediaOptions::read(line);
-  const KindRow* kind = KindTable::find(media.kind);
-  if (kind == nullptr || kind->family != KindFamily::Grouping)
-    throw usage("group takes the grouping kinds " + KindTable::spoken(KindFamily::Grouping) +
-                ", not " + std::to_string(media.kind));
-  return media;
-}
 
 std::string jigText(const std::string& path) {
   boost::system::error_code error;
@@ -138,7 +125,7 @@ int GroupCommand::run(const std::vector<std::string>& args) {
                           "--svg", "--json", "--log"},
                          {"--center", "--allow-warnings"});
   if (line.has("--log")) LogSink::install(line.text("--log"));
-  const MediaSettings media = mediaOf(line);
+  const MediaSettings media = MediaOptions::readFor(line, KindFamily::Grouping, "group takes the grouping kinds");
   const fs::path outDir = line.text("--out");
   const std::vector<JobText> jobs = jobsOf(line, outDir);
   const GroupSettings group(jobs);

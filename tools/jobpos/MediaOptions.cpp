@@ -48,3 +48,13 @@ SheetMedia MediaOptions::sheetOf(const MediaSettings& media) {
   }
   return sheet;
 }
+
+MediaSettings MediaOptions::readFor(const CommandLine& line, KindFamily family,
+                                    const char* takes) {
+  const MediaSettings media = read(line);
+  const KindRow* kind = KindTable::find(media.kind);
+  if (kind == nullptr || kind->family != family)
+    throw usage(std::string(takes) + " " + KindTable::spoken(family) + ", not " +
+                std::to_string(media.kind));
+  return media;
+}

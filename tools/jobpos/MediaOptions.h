@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "KindTable.h"
 #include "LayoutCheck.h"
 #include "LayoutEngine.h"
 
@@ -15,6 +16,10 @@ class MediaOptions {
   // outside the width. The kind is read but not judged: each command knows
   // which kinds it takes.
   static MediaSettings read(const CommandLine& line);
+  // read() for a command that takes the kinds of one family only; another
+  // kind is refused with `takes`, the family's kinds and the kind given
+  // ("group takes the grouping kinds 13-26,29,30, not 5").
+  static MediaSettings readFor(const CommandLine& line, KindFamily family, const char* takes);
   // The media the layout is checked against and drawn on; the two rolls
   // only for a kind that uses them.
   static SheetMedia sheetOf(const MediaSettings& media);

@@ -1,3 +1,4 @@
+#include "CommandTable.h"
 #include "SlitterCommand.h"
 
 #include <boost/filesystem.hpp>
@@ -38,11 +39,7 @@ const std::string kHelp =
     "  --device FILE.xml  device-function parameters (default: the library's)\n"
     "  --out DIR          where the arranged job texts go\n"
     "  --svg FILE         also draw every sheet with the slitter's cut lines\n"
-    "  --json FILE        also write the result as JSON (- for stdout)\n"
-    "  --allow-warnings   exit 0 even when the layout check finds problems\n"
-    "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
-    "3 written but the layout check found problems (listed on stderr, drawn in red).\n";
+    + std::string(CommandTable::executionEnd());
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
 

@@ -1,3 +1,4 @@
+#include "CommandTable.h"
 #include "TileCommand.h"
 
 #include <boost/algorithm/string/predicate.hpp>
@@ -47,23 +48,9 @@ const std::string kHelp =
     "Kind 6 pairs only with --pair-first, --pair-second and --pair-count 2 or more.\n"
     "  --svg FILE         also draw every sheet: each tile at its offset, labelled\n"
     "                     (column,row), the overlap it carries hatched\n"
-    "  --json FILE        also write the result as JSON (- for stdout)\n"
-    "  --allow-warnings   exit 0 even when the layout check finds problems\n"
-    "  --log LEVEL        trace, info or error: show the library's log on stderr\n"
-    "Exit status: 0 done, 1 the library refused (nothing written), 2 bad usage or file,\n"
-    "3 written but the layout check found problems (listed on stderr, drawn in red).\n"
-    "Kinds:\n";
+    + std::string(CommandTable::executionEnd()) + "Kinds:\n";
 
 ToolError usage(const std::string& message) { return ToolError(ToolError::kUsage, message); }
-
-MediaSettings mediaOf(const CommandLine& line) {
-  const MediaSettings media = MediaOptions::read(line);
-  const KindRow* kind = KindTable::find(media.kind);
-  if (kind == nullptr || kind->family != KindFamily::Tiling)
-    throw usage("tile takes the tiling kinds " + KindTable::spoken(KindFamily::Tiling) +
-                ", not " + std::to_string(media.kind));
-  return media;
-}
 
 double notNegative(const CommandLine& line, const std::string& option) {
   const double value = line.number(option, 0.0);
@@ -154,7 +141,7 @@ int TileCommand::run(const std::vector<std::string>& args) {
                           "--svg", "--json", "--log"},
                          {"--pair-first", "--after-feed", "--pair-second", "--allow-warnings"});
   if (line.has("--log")) LogSink::install(line.text("--log"));
-  const MediaSettings media = mediaOf(line);
+  const MediaSettings media = MediaOptions::readFor(line, KindFamily::Tiling, "tile takes the tiling kinds");
   const TilingSettings tiling = tilingOf(line);
   const fs::path outDir = line.text("--out");
   if (line.files().size() != 1)

@@ -18,7 +18,6 @@ bool XYSlitterArranger::arrange(const XYSlitterArrangerData& data) {
       unitCmnGuard::raise(UNITCMN_SITE, "XY slitter: there is no layout variant " +
                                             std::to_string(data.layoutVariant) + " (0 to " +
                                             std::to_string(kLastVariant) + ")");
-    primaryOf(RunJobs(data.jobs));
     device_ = data.deviceFunctionParam;
     variant_ = data.layoutVariant;
     CompositeArrangerData composite;
