@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "support/GuillotineCheck.h"
+#include "support/LibraryTexts.h"
 #include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"
 
@@ -49,13 +50,7 @@ std::vector<std::string> jobs() {
 // Each sheet's units as boxes.
 std::map<int, std::vector<CutBox>> sheetsOf(void* p) {
   std::map<int, std::vector<CutBox>> sheets;
-  int count = 0;
-  getAlignmentJobCount(p, &count);
-  for (int i = 0; i < count; ++i) {
-    uint64_t size = 0;
-    getAlignmentJobSize(p, i, &size);
-    std::string text(size, '\0');
-    copyAlignmentJobParam(p, text.data(), size);
+  for (const std::string& text : textsOf(p)) {
     const Sections s = sectionsOf(text);
     const auto scale = pairOf(s.at("Composite").at("scale"));
     for (const auto& [name, keys] : s) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "support/LibraryTexts.h"
 #include "support/TestFiles.h"
 #include "unitCmnAlignmentJobPosition.h"
 
@@ -75,21 +76,6 @@ inline std::vector<ToolRun> expectRefusals(const std::vector<Refusal>& refusals,
     for (const auto& output : outputs) EXPECT_FALSE(fs::exists(output)) << c.message;
   }
   return runs;
-}
-
-// Every job's text as the library hands it back.
-inline std::vector<std::string> textsOf(void* p) {
-  std::vector<std::string> texts;
-  int count = 0;
-  getAlignmentJobCount(p, &count);
-  for (int i = 0; i < count; ++i) {
-    uint64_t size = 0;
-    getAlignmentJobSize(p, i, &size);
-    std::string text(size, '\0');
-    copyAlignmentJobParam(p, text.data(), size);
-    texts.push_back(text);
-  }
-  return texts;
 }
 
 // What the library itself answers for the same arrangement (kind < 0:
