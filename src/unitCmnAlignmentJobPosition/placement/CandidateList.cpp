@@ -38,7 +38,7 @@ bool sameBounds(const CandidateList::Bounds& a, const CandidateList::Bounds& b) 
 
 void CandidateList::clear() {
   items_.clear();
-  rebuild(1);
+  dropTree();
   dead_ = 0;
   points_.clear();
 }
@@ -66,6 +66,11 @@ void CandidateList::update(std::size_t slot) {
   }
 }
 
+void CandidateList::dropTree() {
+  leaves_ = 0;
+  tree_.clear();
+}
+
 void CandidateList::rebuild(std::size_t leaves) {
   leaves_ = leaves;
   tree_.assign(2 * leaves_, kEmpty);
@@ -79,6 +84,10 @@ void CandidateList::rebuild(std::size_t leaves) {
 void CandidateList::append(const CornerPoint& c) {
   items_.push_back(Item{c});
   points_.insert(c);
+  if (leaves_ == 0) {
+    if (items_.size() > kTreeFrom) rebuild(2 * kTreeFrom / kRun);
+    return;
+  }
   if (items_.size() > leaves_ * kRun) {
     rebuild(2 * leaves_);
     return;
@@ -97,7 +106,7 @@ void CandidateList::remove(std::size_t slot) {
   item.alive = false;
   points_.erase(item.at);
   ++dead_;
-  update(slot);
+  if (leaves_ > 0) update(slot);
 }
 
 void CandidateList::compactIfSparse() {
@@ -110,6 +119,10 @@ void CandidateList::compactIfSparse() {
   items_.swap(living);
   dead_ = 0;
   points_.shrink();
+  if (items_.size() <= kTreeFrom / 2) {
+    dropTree();
+    return;
+  }
   std::size_t leaves = 1;
   while (leaves * kRun < items_.size()) leaves *= 2;
   rebuild(leaves);

@@ -8,6 +8,8 @@
 //     box holding their living points, so a pass can skip every run whose
 //     box says nothing there matters (a pass costs about the points it
 //     looks at times the tree's height, not the length of the list);
+//     a short list (most layouts of equal units keep a few dozen points)
+//     has no tree: looking at every point costs less than keeping one;
 //   - a counted set of the points answers "is this point listed?".
 // Each point also remembers up to three blocked quadrants, "every size at
 // least failedWidth wide and failedHeight long conflicts here".
@@ -61,12 +63,20 @@ class CandidateList {
   std::size_t slots() const { return items_.size(); }
   Item& operator[](std::size_t slot) { return items_[slot]; }
 
-  // Calls visit(slot) for the living points, in list order, skipping every
-  // run of slots whose box fails look(bounds). look is asked again as the
-  // pass goes on, so it may depend on what visit learnt.
+  // Calls visit(slot) for the living points, in list order, skipping runs
+  // of slots whose box fails look(bounds) (all, some or none of them: look
+  // only saves work, visit must still judge every point it is given). look
+  // is asked again as the pass goes on, so it may depend on what visit
+  // learnt.
   template <class Look, class Visit>
   void forEach(Look&& look, Visit&& visit) {
-    if (!items_.empty()) descend(1, look, visit);
+    if (leaves_ > 0) {
+      descend(1, look, visit);
+      return;
+    }
+    for (std::size_t slot = 0; slot < items_.size(); ++slot) {
+      if (items_[slot].alive) visit(slot);
+    }
   }
 
  private:
@@ -88,14 +98,18 @@ class CandidateList {
   void update(std::size_t slot);
   Bounds runBounds(std::size_t run) const;
   void rebuild(std::size_t leaves);
+  void dropTree();
 
   std::vector<Item> items_;
   // A complete binary tree over leaves_ runs of kRun slots: node 1 the
   // root, node n's children 2n and 2n + 1, run r (slots r * kRun to
   // r * kRun + kRun - 1, looked at one by one) at node leaves_ + r.
   static constexpr std::size_t kRun = 8;
-  std::vector<Bounds> tree_ = std::vector<Bounds>(2);
-  std::size_t leaves_ = 1;
+  std::vector<Bounds> tree_;
+  std::size_t leaves_ = 0;  // 0: no tree
+  // The tree is built when the list grows past kTreeFrom slots and dropped
+  // when a compaction leaves half of that or fewer.
+  static constexpr std::size_t kTreeFrom = 128;
   std::size_t dead_ = 0;
   CandidatePointSet points_;
 };

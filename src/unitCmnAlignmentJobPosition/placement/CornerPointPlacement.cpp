@@ -177,13 +177,16 @@ class Run {
   };
   static constexpr uint32_t kNone = UINT32_MAX;
 
+  uint32_t lastOnSheet() const { return onSheet_.empty() ? kNone : onSheet_.back(); }
+
   // Tries the entry that blocked the candidate last first: it is still
   // there and often still in the way.
   std::optional<Conflict> conflicting(const CandidateList::Item& item, double w, double h) const {
     const CornerPoint& c = item.at;
-    if (item.blocker != kNone) {
-      const Placed& p = placed_[item.blocker];
-      if (Rules::conflicts(p, c.x, c.y, w, h, space_)) return Conflict{{p.X, p.Y}, item.blocker};
+    for (uint32_t id : {item.blocker, lastOnSheet()}) {
+      if (id == kNone) continue;
+      const Placed& p = placed_[id];
+      if (Rules::conflicts(p, c.x, c.y, w, h, space_)) return Conflict{{p.X, p.Y}, id};
     }
     const double right = c.x + w + space_.gapScan, bottom = c.y + h + space_.gapFeed;
     const Box box = span({c.x, right}, {c.y, bottom});
@@ -302,23 +305,6 @@ class Run {
     return asIs;
   }
 
-  // Drops the candidates that lie inside an entry of the sheet. Every
-  // candidate was checked against the entries placed before the last one
-  // when it was listed or in an earlier step (locked corners are listed
-  // when the sheet holds just one entry), so only the last one is left.
-  void removeInsideLastEntry() {
-    if (onSheet_.empty()) return;
-    const Placed& p = placed_[onSheet_.back()];
-    const double right = p.X + p.MmWidth, bottom = p.Y + p.MmHeight;
-    candidates_.forEach(
-        [&](const CandidateList::Bounds& b) {
-          return b.maxX >= p.X && b.minX <= right && b.maxY >= p.Y && b.minY <= bottom;
-        },
-        [&](std::size_t slot) {
-          if (Rules::inside(candidates_[slot].at, p)) candidates_.remove(slot);
-        });
-  }
-
   // The earlier entries of the sheet that may form a step with e, in
   // placement order: those whose bottom lies within e's height band and
   // that reach right of e, and those whose right edge lies within e's
@@ -359,31 +345,45 @@ class Run {
     }
   }
 
-  // After e's corners were added: drops the candidates strictly left of
-  // and above e's position (unless e opened the sheet: the search prefers
-  // higher positions, so the space they point to is shut off), and those no
-  // entry still to come can use: a point is checked again when a search
-  // learnt something about it or when the smallest sizes still to come
-  // grow. e is not yet one of the sheet's entries.
-  void dropCandidates(const ArrangeEntry& e, bool prune, std::size_t index) {
+  // After e's corners were added, drops in one pass:
+  //   - the candidates inside the entry placed last on the sheet. Every
+  //     other candidate was checked against the earlier entries of the
+  //     sheet when it was listed or in an earlier step (locked corners are
+  //     listed when the sheet holds one entry), so that entry is the only
+  //     one left. (A corner of e inside it was refused as it came, so it
+  //     makes no difference that the points inside go only now.)
+  //   - those strictly left of and above e's position, unless e opened the
+  //     sheet: the search prefers higher positions, so the space they point
+  //     to is shut off;
+  //   - those no entry still to come can use: all of them are checked when
+  //     the smallest sizes still to come grow, else those a search learnt
+  //     something about.
+  // e is not yet one of the sheet's entries.
+  void dropCandidates(const ArrangeEntry& e, std::size_t index) {
     const std::size_t next = index + 1;
-    if (prune) {
-      candidates_.forEach(
-          [&](const CandidateList::Bounds& b) { return b.minX < e.X && b.minY < e.Y; },
-          [&](std::size_t slot) {
-            const CornerPoint& c = candidates_[slot].at;
-            if (c.x < e.X && c.y < e.Y) candidates_.remove(slot);
-          });
-    }
-    auto dropUnusable = [&](std::size_t slot) {
-      const CandidateList::Item& c = candidates_[slot];
-      if (unusableFrom(c.at, next) || c.rejects(minWidth_[next], minHeight_[next]))
-        candidates_.remove(slot);
+    const Placed* last = onSheet_.empty() ? nullptr : &placed_[onSheet_.back()];
+    const bool sizesGrew = minWidth_[next] != minWidth_[index] || minHeight_[next] != minHeight_[index];
+    auto unusable = [&](const CandidateList::Item& c) {
+      return unusableFrom(c.at, next) || c.rejects(minWidth_[next], minHeight_[next]);
     };
-    if (minWidth_[next] != minWidth_[index] || minHeight_[next] != minHeight_[index]) {
-      candidates_.forEach([](const CandidateList::Bounds&) { return true; }, dropUnusable);
-    } else {
-      for (std::size_t slot : touched_) dropUnusable(slot);
+    auto nearLast = [&](const CandidateList::Bounds& b) {
+      return b.maxX >= last->X && b.minX <= last->X + last->MmWidth && b.maxY >= last->Y &&
+             b.minY <= last->Y + last->MmHeight;
+    };
+    candidates_.forEach(
+        [&](const CandidateList::Bounds& b) {
+          return sizesGrew || (last != nullptr && (nearLast(b) || (b.minX < e.X && b.minY < e.Y)));
+        },
+        [&](std::size_t slot) {
+          const CandidateList::Item& c = candidates_[slot];
+          const bool drop = (last != nullptr && (Rules::inside(c.at, *last) ||
+                                                 (c.at.x < e.X && c.at.y < e.Y))) ||
+                            (sizesGrew && unusable(c));
+          if (drop) candidates_.remove(slot);
+        });
+    if (sizesGrew) return;
+    for (std::size_t slot : touched_) {
+      if (unusable(candidates_[slot])) candidates_.remove(slot);
     }
   }
 
@@ -436,9 +436,8 @@ class Run {
       if (!onSheet_.empty()) startNewSheet();
     }
     e.ArrangeNum = sheet_;
-    removeInsideLastEntry();
     addCorners(e, index + 1);
-    dropCandidates(e, !onSheet_.empty(), index);
+    dropCandidates(e, index);
     join(index);
     candidates_.compactIfSparse();
   }
