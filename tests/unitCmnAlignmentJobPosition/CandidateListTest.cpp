@@ -41,18 +41,18 @@ TEST(CandidateList, PassesReachEveryLivingPointTheirBoxesAllow) {
         std::vector<std::size_t> reached;
         list.forEach([&](const CandidateList::Bounds& b) { return q.meets(b); },
                      [&](std::size_t slot) {
-                       if (q.holds(list[slot].at)) reached.push_back(slot);
+                       if (q.holds(list.at(slot))) reached.push_back(slot);
                      });
         std::vector<CornerPoint> expected, got;
         for (const CornerPoint& p : plain)
           if (q.holds(p)) expected.push_back(p);
-        for (std::size_t slot : reached) got.push_back(list[slot].at);
+        for (std::size_t slot : reached) got.push_back(list.at(slot));
         ASSERT_EQ(got.size(), expected.size()) << "seed " << seed << " step " << step;
         for (std::size_t i = 0; i < got.size(); ++i)
           ASSERT_TRUE(CornerPointRules::samePoint(got[i], expected[i])) << "seed " << seed;
         if (!reached.empty()) {
           const std::size_t k = random() % reached.size();
-          const CornerPoint gone = list[reached[k]].at;
+          const CornerPoint gone = list.at(reached[k]);
           list.remove(reached[k]);
           for (std::size_t i = 0, seen = 0; i < plain.size(); ++i) {
             if (!q.holds(plain[i]) || seen++ != k) continue;

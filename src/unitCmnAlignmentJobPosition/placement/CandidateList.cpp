@@ -38,6 +38,8 @@ bool sameBounds(const CandidateList::Bounds& a, const CandidateList::Bounds& b) 
 
 void CandidateList::clear() {
   items_.clear();
+  at_.clear();
+  alive_.clear();
   dropTree();
   dead_ = 0;
   points_.clear();
@@ -47,8 +49,8 @@ CandidateList::Bounds CandidateList::runBounds(std::size_t run) const {
   Bounds b = kEmpty;
   const std::size_t end = std::min(items_.size(), (run + 1) * kRun);
   for (std::size_t slot = run * kRun; slot < end; ++slot) {
-    const Item& item = items_[slot];
-    if (item.alive) b = joined(b, {item.at.x, item.at.y, item.at.x, item.at.y});
+    const CornerPoint& c = at_[slot];
+    if (alive_[slot]) b = joined(b, {c.x, c.y, c.x, c.y});
   }
   return b;
 }
@@ -82,7 +84,9 @@ void CandidateList::rebuild(std::size_t leaves) {
 // A new point only widens boxes: each box on the way up takes it in, and
 // the walk stops at the first box that already held it.
 void CandidateList::append(const CornerPoint& c) {
-  items_.push_back(Item{c});
+  items_.emplace_back();
+  at_.push_back(c);
+  alive_.push_back(1);
   points_.insert(c);
   if (leaves_ == 0) {
     if (items_.size() > kTreeFrom) rebuild(2 * kTreeFrom / kRun);
@@ -101,22 +105,25 @@ void CandidateList::append(const CornerPoint& c) {
 }
 
 void CandidateList::remove(std::size_t slot) {
-  Item& item = items_[slot];
-  if (!item.alive) return;
-  item.alive = false;
-  points_.erase(item.at);
+  if (!alive_[slot]) return;
+  alive_[slot] = 0;
+  points_.erase(at_[slot]);
   ++dead_;
   if (leaves_ > 0) update(slot);
 }
 
 void CandidateList::compactIfSparse() {
   if (dead_ < 64 || dead_ * 2 < items_.size()) return;
-  std::vector<Item> living;
-  living.reserve(items_.size() - dead_);
-  for (const Item& item : items_) {
-    if (item.alive) living.push_back(item);
+  std::size_t kept = 0;
+  for (std::size_t slot = 0; slot < items_.size(); ++slot) {
+    if (!alive_[slot]) continue;
+    items_[kept] = items_[slot];
+    at_[kept] = at_[slot];
+    ++kept;
   }
-  items_.swap(living);
+  items_.resize(kept);
+  at_.resize(kept);
+  alive_.assign(kept, 1);
   dead_ = 0;
   points_.shrink();
   if (items_.size() <= kTreeFrom / 2) {

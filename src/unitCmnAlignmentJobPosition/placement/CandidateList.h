@@ -29,9 +29,10 @@ class CandidateList {
  public:
   static constexpr std::size_t kSlots = 3;
 
+  // What a point has learnt (its place and whether it is still listed are
+  // kept apart, in at() and the living marks, which every pass reads: a
+  // pass over many points then reads few cache lines).
   struct Item {
-    CornerPoint at;
-    bool alive = true;
     double failedWidth[kSlots] = {NAN, NAN, NAN};  // NaN: an empty slot
     double failedHeight[kSlots] = {NAN, NAN, NAN};
     uint32_t blocker = UINT32_MAX;  // the sheet entry that blocked it last, if any
@@ -62,6 +63,7 @@ class CandidateList {
 
   std::size_t slots() const { return items_.size(); }
   Item& operator[](std::size_t slot) { return items_[slot]; }
+  const CornerPoint& at(std::size_t slot) const { return at_[slot]; }
 
   // Calls visit(slot) for the living points, in list order, skipping runs
   // of slots whose box fails look(bounds) (all, some or none of them: look
@@ -75,7 +77,7 @@ class CandidateList {
       return;
     }
     for (std::size_t slot = 0; slot < items_.size(); ++slot) {
-      if (items_[slot].alive) visit(slot);
+      if (alive_[slot]) visit(slot);
     }
   }
 
@@ -87,7 +89,7 @@ class CandidateList {
       const std::size_t first = (node - leaves_) * kRun;
       const std::size_t end = std::min(items_.size(), first + kRun);
       for (std::size_t slot = first; slot < end; ++slot) {
-        if (items_[slot].alive) visit(slot);
+        if (alive_[slot]) visit(slot);
       }
       return;
     }
@@ -100,11 +102,14 @@ class CandidateList {
   void rebuild(std::size_t leaves);
   void dropTree();
 
+  // By slot: what each point learnt, where it lies, whether it is listed.
   std::vector<Item> items_;
+  std::vector<CornerPoint> at_;
+  std::vector<unsigned char> alive_;
   // A complete binary tree over leaves_ runs of kRun slots: node 1 the
   // root, node n's children 2n and 2n + 1, run r (slots r * kRun to
   // r * kRun + kRun - 1, looked at one by one) at node leaves_ + r.
-  static constexpr std::size_t kRun = 8;
+  static constexpr std::size_t kRun = 4;
   std::vector<Bounds> tree_;
   std::size_t leaves_ = 0;  // 0: no tree
   // The tree is built when the list grows past kTreeFrom slots and dropped

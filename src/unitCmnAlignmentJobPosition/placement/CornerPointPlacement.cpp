@@ -181,8 +181,9 @@ class Run {
 
   // Tries the entry that blocked the candidate last first: it is still
   // there and often still in the way.
-  std::optional<Conflict> conflicting(const CandidateList::Item& item, double w, double h) const {
-    const CornerPoint& c = item.at;
+  std::optional<Conflict> conflicting(std::size_t slot, double w, double h) {
+    const CornerPoint& c = candidates_.at(slot);
+    const CandidateList::Item& item = candidates_[slot];
     for (uint32_t id : {item.blocker, lastOnSheet()}) {
       if (id == kNone) continue;
       const Placed& p = placed_[id];
@@ -217,14 +218,15 @@ class Run {
   // Remembers at c the sizes that conflict with the entry whose left and
   // top edges are `edge`, as w x h did: the two conditions on the size in
   // the conflict rule, each at its smallest.
-  void rememberConflict(CandidateList::Item& c, double w, double h, const CornerPoint& edge) const {
-    const double gs = space_.gapScan, gf = space_.gapFeed, x = c.at.x, y = c.at.y;
+  void rememberConflict(std::size_t slot, double w, double h, const CornerPoint& edge) {
+    const double gs = space_.gapScan, gf = space_.gapFeed;
+    const double x = candidates_.at(slot).x, y = candidates_.at(slot).y;
     const double left = edge.x + kEps, top = edge.y + kEps;
     const double width =
         smallestHolding(left - gs - x, left, w, [&](double t) { return x + t + gs > left; });
     const double height =
         smallestHolding(top - gf - y, top, h, [&](double t) { return y + t + gf > top; });
-    c.remember(width, height);
+    candidates_[slot].remember(width, height);
   }
 
   bool insideSheetEntry(const CornerPoint& c) const {
@@ -233,24 +235,27 @@ class Run {
   }
 
   // One search: the usable candidate that lies highest, then leftmost, in
-  // list order, for a w x h entry.
+  // list order, for a w x h entry. Until one is found, the best so far is
+  // a point every candidate beats: (+inf, +inf); for the grouping search,
+  // which starts from the largest finite point, (max, max).
   struct Search {
     double w, h;
+    CornerPoint bestSoFar;
     const CornerPoint* best = nullptr;
   };
 
-  // Whether a search with no best yet may take c: the grouping search
-  // starts from the largest finite point.
-  bool startable(const CornerPoint& c) const {
-    return settings_.locked == nullptr || c.y < std::numeric_limits<double>::max();
+  Search searchFor(double w, double h) const {
+    const double start =
+        settings_.locked == nullptr ? kInf : std::numeric_limits<double>::max();
+    return {w, h, {start, start}};
   }
 
   // Whether a search may take a point of a block: the block does not lie
   // wholly below its best so far, nor wholly too far right or down for its
   // size.
   bool mayTake(const Search& s, const CandidateList::Bounds& b) const {
-    if (s.best != nullptr && !(b.minY < s.best->y + kEps)) return false;
-    return b.minX + s.w <= space_.width && b.minY + s.h <= space_.lengthLimit;
+    return b.minY < s.bestSoFar.y + kEps && b.minX + s.w <= space_.width &&
+           b.minY + s.h <= space_.lengthLimit;
   }
 
   // Runs the searches side by side in one pass over the list; a candidate
@@ -264,18 +269,20 @@ class Run {
       return false;
     };
     candidates_.forEach(mayBeat, [&](std::size_t slot) {
-      CandidateList::Item& c = candidates_[slot];
+      const CornerPoint& at = candidates_.at(slot);
       for (std::size_t k = 0; k < count; ++k) {
         Search& s = searches[k];
-        if (s.best != nullptr ? !Rules::better(c.at, *s.best) : !startable(c.at)) continue;
-        if (!Rules::fits(c.at, s.w, s.h, space_) || c.rejects(s.w, s.h)) continue;
-        if (const std::optional<Conflict> conflict = conflicting(c, s.w, s.h)) {
-          rememberConflict(c, s.w, s.h, conflict->edge);
-          if (conflict->sheetEntry != kNone) c.blocker = conflict->sheetEntry;
+        if (!Rules::better(at, s.bestSoFar) || !Rules::fits(at, s.w, s.h, space_) ||
+            candidates_[slot].rejects(s.w, s.h))
+          continue;
+        if (const std::optional<Conflict> conflict = conflicting(slot, s.w, s.h)) {
+          rememberConflict(slot, s.w, s.h, conflict->edge);
+          if (conflict->sheetEntry != kNone) candidates_[slot].blocker = conflict->sheetEntry;
           touched_.push_back(slot);
           continue;
         }
-        s.best = &c.at;
+        s.best = &at;
+        s.bestSoFar = at;
       }
     });
   }
@@ -290,13 +297,13 @@ class Run {
   // way). Turning e and turning it back happen as the rule says, since
   // turning back need not restore an allowance-kept size to the bit.
   std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
-    Search searches[2] = {{e.MmWidth, e.MmHeight}, {0.0, 0.0}};
+    Search searches[2] = {searchFor(e.MmWidth, e.MmHeight), {}};
     if (!settings_.tryTurned || e.noRotation()) {
       searchAll(searches, 1);
       return found(searches[0]);
     }
     const ArrangeEntry turnedSize = turned(e);
-    searches[1] = {turnedSize.MmWidth, turnedSize.MmHeight};
+    searches[1] = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
     searchAll(searches, 2);
     const std::optional<CornerPoint> asIs = found(searches[0]), turn = found(searches[1]);
     EntryRotation::turn(e);
@@ -363,8 +370,9 @@ class Run {
     const std::size_t next = index + 1;
     const Placed* last = onSheet_.empty() ? nullptr : &placed_[onSheet_.back()];
     const bool sizesGrew = minWidth_[next] != minWidth_[index] || minHeight_[next] != minHeight_[index];
-    auto unusable = [&](const CandidateList::Item& c) {
-      return unusableFrom(c.at, next) || c.rejects(minWidth_[next], minHeight_[next]);
+    auto unusable = [&](std::size_t slot) {
+      return unusableFrom(candidates_.at(slot), next) ||
+             candidates_[slot].rejects(minWidth_[next], minHeight_[next]);
     };
     auto nearLast = [&](const CandidateList::Bounds& b) {
       return b.maxX >= last->X && b.minX <= last->X + last->MmWidth && b.maxY >= last->Y &&
@@ -375,15 +383,15 @@ class Run {
           return sizesGrew || (last != nullptr && (nearLast(b) || (b.minX < e.X && b.minY < e.Y)));
         },
         [&](std::size_t slot) {
-          const CandidateList::Item& c = candidates_[slot];
-          const bool drop = (last != nullptr && (Rules::inside(c.at, *last) ||
-                                                 (c.at.x < e.X && c.at.y < e.Y))) ||
-                            (sizesGrew && unusable(c));
+          const CornerPoint& c = candidates_.at(slot);
+          const bool drop = (last != nullptr && (Rules::inside(c, *last) ||
+                                                 (c.x < e.X && c.y < e.Y))) ||
+                            (sizesGrew && unusable(slot));
           if (drop) candidates_.remove(slot);
         });
     if (sizesGrew) return;
     for (std::size_t slot : touched_) {
-      if (unusable(candidates_[slot])) candidates_.remove(slot);
+      if (unusable(slot)) candidates_.remove(slot);
     }
   }
 
