@@ -64,6 +64,8 @@ class CandidateList {
   std::size_t slots() const { return items_.size(); }
   Item& operator[](std::size_t slot) { return items_[slot]; }
   const CornerPoint& at(std::size_t slot) const { return at_[slot]; }
+  // Whether the list keeps its tree of boxes (a short list does not).
+  bool indexed() const { return leaves_ > 0; }
 
   // Calls visit(slot) for the living points, in list order, skipping runs
   // of slots whose box fails look(bounds) (all, some or none of them: look

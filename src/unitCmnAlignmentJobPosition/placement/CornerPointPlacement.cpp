@@ -269,22 +269,37 @@ class Run {
       return false;
     };
     candidates_.forEach(mayBeat, [&](std::size_t slot) {
-      const CornerPoint& at = candidates_.at(slot);
       for (std::size_t k = 0; k < count; ++k) {
         Search& s = searches[k];
-        if (!Rules::better(at, s.bestSoFar) || !Rules::fits(at, s.w, s.h, space_) ||
-            candidates_[slot].rejects(s.w, s.h))
-          continue;
-        if (const std::optional<Conflict> conflict = conflicting(slot, s.w, s.h)) {
-          rememberConflict(slot, s.w, s.h, conflict->edge);
-          if (conflict->sheetEntry != kNone) candidates_[slot].blocker = conflict->sheetEntry;
-          touched_.push_back(slot);
-          continue;
+        if (takes(s, slot)) {
+          s.best = &candidates_.at(slot);
+          s.bestSoFar = *s.best;
         }
-        s.best = &at;
-        s.bestSoFar = at;
       }
     });
+  }
+
+  // Whether the search takes the candidate in slot: it beats the best so
+  // far, and the size fits there without a conflict. What a failed
+  // conflict test learns is remembered at the candidate.
+  // (Inlined: it runs for every candidate a pass looks at, and most fail
+  // the first tests.)
+  [[gnu::always_inline]] bool takes(const Search& s, std::size_t slot) {
+    const CornerPoint& at = candidates_.at(slot);
+    return Rules::better(at, s.bestSoFar) && Rules::fits(at, s.w, s.h, space_) &&
+           !candidates_[slot].rejects(s.w, s.h) && freeFor(s, slot);
+  }
+
+  // Whether nothing on the sheet is in the way of the search's size at the
+  // candidate in slot.
+  bool freeFor(const Search& s, std::size_t slot) {
+    if (const std::optional<Conflict> conflict = conflicting(slot, s.w, s.h)) {
+      rememberConflict(slot, s.w, s.h, conflict->edge);
+      if (conflict->sheetEntry != kNone) candidates_[slot].blocker = conflict->sheetEntry;
+      touched_.push_back(slot);
+      return false;
+    }
+    return true;
   }
 
   static std::optional<CornerPoint> found(const Search& s) {
@@ -296,21 +311,45 @@ class Run {
   // orientation only when it lies strictly higher there (or only fits that
   // way). Turning e and turning it back happen as the rule says, since
   // turning back need not restore an allowance-kept size to the bit.
+  //
+  // In a short list the upright search runs first. The turned one ends no
+  // higher than its highest usable candidate, so it can win only when it
+  // has one strictly higher than the upright answer; most often it has
+  // none, which a look at the few points above that answer tells. A long
+  // list is walked once for both.
   std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
     Search searches[2] = {searchFor(e.MmWidth, e.MmHeight), {}};
+    Search &asIs = searches[0], &turn = searches[1];
     if (!settings_.tryTurned || e.noRotation()) {
-      searchAll(searches, 1);
-      return found(searches[0]);
+      searchAll(&asIs, 1);
+      return found(asIs);
     }
     const ArrangeEntry turnedSize = turned(e);
-    searches[1] = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
-    searchAll(searches, 2);
-    const std::optional<CornerPoint> asIs = found(searches[0]), turn = found(searches[1]);
+    turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
+    if (candidates_.indexed()) {
+      searchAll(searches, 2);
+    } else {
+      searchAll(&asIs, 1);
+      if (asIs.best == nullptr || usableAbove(turn, asIs.best->y)) searchAll(&turn, 1);
+    }
     EntryRotation::turn(e);
-    if (turn && (!asIs || turn->y < asIs->y)) return turn;
+    if (turn.best != nullptr && (asIs.best == nullptr || turn.best->y < asIs.best->y))
+      return found(turn);
     EntryRotation::turnBack(e);
-    return asIs;
+    return found(asIs);
   }
+
+  // Whether the search has a usable candidate lying strictly higher than y.
+  bool usableAbove(const Search& s, double y) {
+    bool any = false;
+    candidates_.forEach(
+        [&](const CandidateList::Bounds& b) { return !any && b.minY < y && mayTake(s, b); },
+        [&](std::size_t slot) {
+          if (!any && candidates_.at(slot).y < y && takes(s, slot)) any = true;
+        });
+    return any;
+  }
+
 
   // The earlier entries of the sheet that may form a step with e, in
   // placement order: those whose bottom lies within e's height band and
