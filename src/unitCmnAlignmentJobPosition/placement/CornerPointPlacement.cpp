@@ -350,7 +350,6 @@ class Run {
     return any;
   }
 
-
   // The earlier entries of the sheet that may form a step with e, in
   // placement order: those whose bottom lies within e's height band and
   // that reach right of e, and those whose right edge lies within e's
@@ -408,7 +407,8 @@ class Run {
   void dropCandidates(const ArrangeEntry& e, std::size_t index) {
     const std::size_t next = index + 1;
     const Placed* last = onSheet_.empty() ? nullptr : &placed_[onSheet_.back()];
-    const bool sizesGrew = minWidth_[next] != minWidth_[index] || minHeight_[next] != minHeight_[index];
+    const bool sizesGrew =
+        minWidth_[next] != minWidth_[index] || minHeight_[next] != minHeight_[index];
     auto unusable = [&](std::size_t slot) {
       return unusableFrom(candidates_.at(slot), next) ||
              candidates_[slot].rejects(minWidth_[next], minHeight_[next]);
