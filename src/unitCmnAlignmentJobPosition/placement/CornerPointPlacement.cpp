@@ -241,7 +241,7 @@ class Run {
   struct Search {
     double w, h;
     CornerPoint bestSoFar;
-    const CornerPoint* best = nullptr;
+    bool found = false;  // whether bestSoFar is a candidate the search took
   };
 
   Search searchFor(double w, double h) const {
@@ -272,8 +272,8 @@ class Run {
       for (std::size_t k = 0; k < count; ++k) {
         Search& s = searches[k];
         if (takes(s, slot)) {
-          s.best = &candidates_.at(slot);
-          s.bestSoFar = *s.best;
+          s.bestSoFar = candidates_.at(slot);
+          s.found = true;
         }
       }
     });
@@ -302,9 +302,9 @@ class Run {
     return true;
   }
 
-  static std::optional<CornerPoint> found(const Search& s) {
-    if (s.best == nullptr) return std::nullopt;
-    return *s.best;
+  static std::optional<CornerPoint> answer(const Search& s) {
+    if (!s.found) return std::nullopt;
+    return s.bestSoFar;
   }
 
   // With trial turns, e is also tried a quarter turn round and keeps that
@@ -322,7 +322,7 @@ class Run {
     Search &asIs = searches[0], &turn = searches[1];
     if (!settings_.tryTurned || e.noRotation()) {
       searchAll(&asIs, 1);
-      return found(asIs);
+      return answer(asIs);
     }
     const ArrangeEntry turnedSize = turned(e);
     turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
@@ -330,13 +330,12 @@ class Run {
       searchAll(searches, 2);
     } else {
       searchAll(&asIs, 1);
-      if (asIs.best == nullptr || usableAbove(turn, asIs.best->y)) searchAll(&turn, 1);
+      if (!asIs.found || usableAbove(turn, asIs.bestSoFar.y)) searchAll(&turn, 1);
     }
     EntryRotation::turn(e);
-    if (turn.best != nullptr && (asIs.best == nullptr || turn.best->y < asIs.best->y))
-      return found(turn);
+    if (turn.found && (!asIs.found || turn.bestSoFar.y < asIs.bestSoFar.y)) return answer(turn);
     EntryRotation::turnBack(e);
-    return found(asIs);
+    return answer(asIs);
   }
 
   // Whether the search has a usable candidate lying strictly higher than y.
