@@ -1,70 +1,94 @@
 // The candidate list against a plain vector of the same points: after
-// seeded runs of appends, removals and compactions, a pass that skips runs
-// by their boxes must still reach every living point inside a query box,
-// in list order, and the set of points must answer "listed?" as the vector
-// does.
+// seeded runs of appends, removals and compactions (the list grows past the
+// length where it indexes its points and shrinks back below it), the
+// points up to an x (the reach) must come in list order, the points near a box must
+// include every living point inside it, and the set of points must answer
+// "listed?" as the vector does.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
 
 namespace {
 
-struct Query {
-  double x0, y0, x1, y1;
-  bool holds(const CornerPoint& c) const { return c.x >= x0 && c.x <= x1 && c.y >= y0 && c.y <= y1; }
-  bool meets(const CandidateList::Bounds& b) const {
-    return b.maxX >= x0 && b.minX <= x1 && b.maxY >= y0 && b.minY <= y1;
-  }
+struct Listed {
+  CornerPoint at;
+  bool alive;
 };
 
-TEST(CandidateList, PassesReachEveryLivingPointTheirBoxesAllow) {
-  for (unsigned seed = 1; seed <= 40; ++seed) {
+bool inBox(const CornerPoint& c, const CandidateList::Box& b) {
+  return c.x >= b.x0 && c.x <= b.x1 && c.y >= b.y0 && c.y <= b.y1;
+}
+
+TEST(CandidateList, PassesReachEveryLivingPointTheyAskFor) {
+  for (unsigned seed = 1; seed <= 30; ++seed) {
     std::mt19937 random(seed);
-    // Points move down the sheet as a placement's do, so new ones widen
-    // the boxes above them.
-    auto coordinate = [&] { return static_cast<double>(random() % 400) * 0.5; };
+    const double width = 400;
+    // Points move down the sheet as a placement's do; a few lie right of
+    // the width or far beyond the grid.
+    auto x = [&] { return random() % 50 == 0 ? 1e13 : static_cast<double>(random() % 900) * 0.5; };
     int step = 0;
-    auto down = [&] { return step * 0.5 + coordinate() * 0.1; };
+    auto y = [&] { return step * 2.0 + static_cast<double>(random() % 400) * 0.25; };
     CandidateList list;
-    std::vector<CornerPoint> plain;  // the living points, in list order
-    for (; step < 600; ++step) {
-      const CornerPoint c{coordinate(), down()};
-      list.append(c);
-      plain.push_back(c);
-      if (random() % 3 == 0) {  // remove a living point of a random box
-        const double top = down() - 30;
-        const double left = coordinate();
-        const Query q{left, top, left + 60, top + 40};
-        std::vector<std::size_t> reached;
-        list.forEach([&](const CandidateList::Bounds& b) { return q.meets(b); },
-                     [&](std::size_t slot) {
-                       if (q.holds(list.at(slot))) reached.push_back(slot);
-                     });
-        std::vector<CornerPoint> expected, got;
-        for (const CornerPoint& p : plain)
-          if (q.holds(p)) expected.push_back(p);
-        for (std::size_t slot : reached) got.push_back(list.at(slot));
-        ASSERT_EQ(got.size(), expected.size()) << "seed " << seed << " step " << step;
-        for (std::size_t i = 0; i < got.size(); ++i)
-          ASSERT_TRUE(CornerPointRules::samePoint(got[i], expected[i])) << "seed " << seed;
-        if (!reached.empty()) {
-          const std::size_t k = random() % reached.size();
-          const CornerPoint gone = list.at(reached[k]);
-          list.remove(reached[k]);
-          for (std::size_t i = 0, seen = 0; i < plain.size(); ++i) {
-            if (!q.holds(plain[i]) || seen++ != k) continue;
-            plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(i));
-            break;
-          }
-          bool still = false;
-          for (const CornerPoint& p : plain) still = still || CornerPointRules::samePoint(p, gone);
-          ASSERT_EQ(list.contains(gone), still) << "seed " << seed << " step " << step;
+    list.configure(25, width);
+    std::vector<Listed> plain;  // by slot, as the list numbers them
+    auto living = [&] {
+      std::vector<uint32_t> slots;
+      for (std::size_t s = 0; s < plain.size(); ++s)
+        if (plain[s].alive) slots.push_back(static_cast<uint32_t>(s));
+      return slots;
+    };
+    for (; step < 900; ++step) {
+      // Grow for a while, then mostly shrink, so that both forms are met.
+      const bool growing = step % 300 < 200;
+      for (unsigned k = 0; k < (growing ? 3u : 1u); ++k) {
+        const CornerPoint c{x(), y()};
+        list.append(c);
+        plain.push_back({c, true});
+      }
+      std::vector<uint32_t> alive = living();
+      for (unsigned k = 0; k < (growing ? 1u : 4u) && !alive.empty(); ++k) {
+        const uint32_t gone = alive[random() % alive.size()];
+        list.remove(gone);
+        plain[gone].alive = false;
+        alive = living();
+      }
+      const double maxX = static_cast<double>(random() % 1000) * 0.5;
+      std::vector<uint32_t> got, expected;
+      list.setReach(maxX);
+      list.forEachReached([&](std::size_t s) { got.push_back(static_cast<uint32_t>(s)); });
+      for (uint32_t s : alive)
+        if (plain[s].at.x <= maxX) expected.push_back(s);
+      ASSERT_EQ(got, expected) << "seed " << seed << " step " << step << " indexed " << list.indexed();
+
+      const CandidateList::Box box{x() - 40, y() - 60, x(), y()};
+      std::set<std::size_t> near;
+      list.forEachNear(box, [&](std::size_t s) { near.insert(s); });
+      for (uint32_t s : alive) {
+        if (inBox(plain[s].at, box)) {
+          ASSERT_TRUE(near.count(s)) << "seed " << seed << " step " << step;
         }
       }
+      for (std::size_t s : near) ASSERT_TRUE(plain[s].alive) << "seed " << seed << " step " << step;
+
+      const CornerPoint probe = plain[random() % plain.size()].at;
+      bool listed = false;
+      for (uint32_t s : alive) listed = listed || CornerPointRules::samePoint(plain[s].at, probe);
+      ASSERT_EQ(list.contains(probe), listed) << "seed " << seed << " step " << step;
+
+      const std::size_t before = list.slots();
       list.compactIfSparse();
+      if (list.slots() != before) {  // slots renumbered: the living points keep their order
+        std::vector<Listed> kept;
+        for (uint32_t s : alive) kept.push_back(plain[s]);
+        plain = kept;
+        ASSERT_EQ(list.slots(), plain.size());
+        for (std::size_t s = 0; s < plain.size(); ++s)
+          ASSERT_TRUE(CornerPointRules::samePoint(list.at(s), plain[s].at)) << "seed " << seed;
+      }
     }
   }
 }

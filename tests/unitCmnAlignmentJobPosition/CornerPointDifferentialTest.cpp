@@ -8,7 +8,8 @@
 // the grouping placement.
 //
 // UNITCMN_PLACEMENT_SEEDS=<n> runs n seeds instead of the default (see
-// scripts/run-placement-differential.sh).
+// scripts/run-placement-differential.sh); UNITCMN_PLACEMENT_FIRST_SEED=<k>
+// starts at seed k, to run again the one a failure names.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -168,14 +169,15 @@ long firstDifference(const std::vector<ArrangeEntry>& a, const std::vector<Arran
   return -1;
 }
 
-unsigned seedCount() {
-  const char* text = std::getenv("UNITCMN_PLACEMENT_SEEDS");
-  return text != nullptr ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : 400u;
+unsigned fromEnvironment(const char* name, unsigned otherwise) {
+  const char* text = std::getenv(name);
+  return text != nullptr ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : otherwise;
 }
 
 TEST(CornerPointDifferential, SameAsThePlainPlacementOnSeededInputs) {
-  const unsigned seeds = seedCount();
-  for (unsigned seed = 1; seed <= seeds; ++seed) {
+  const unsigned first = fromEnvironment("UNITCMN_PLACEMENT_FIRST_SEED", 1);
+  const unsigned seeds = fromEnvironment("UNITCMN_PLACEMENT_SEEDS", 400);
+  for (unsigned seed = first; seed < first + seeds; ++seed) {
     Input in = Generator(seed).make();
     std::vector<ArrangeEntry> fast = in.entries, plain = in.entries;
     ASSERT_NO_THROW(CornerPointPlacement::place(fast, in.settings)) << "seed " << seed;

@@ -20,87 +20,53 @@ void CandidateList::Item::remember(double w, double h) {
   failedHeight[slot] = h;
 }
 
-namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr CandidateList::Bounds kEmpty{kInf, kInf, -kInf, -kInf};
-
-CandidateList::Bounds joined(const CandidateList::Bounds& a, const CandidateList::Bounds& b) {
-  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
-          std::max(a.maxY, b.maxY)};
+void CandidateList::configure(double cellSize, double width) {
+  byX_.configure(width);
+  byCell_.configure(cellSize, width);
+  indexed_ = false;
+  clear();
 }
-
-bool sameBounds(const CandidateList::Bounds& a, const CandidateList::Bounds& b) {
-  return a.minX == b.minX && a.minY == b.minY && a.maxX == b.maxX && a.maxY == b.maxY;
-}
-
-}  // namespace
 
 void CandidateList::clear() {
   items_.clear();
   at_.clear();
   alive_.clear();
-  dropTree();
+  dropIndex();
   dead_ = 0;
   points_.clear();
+  reachedByIndex_ = false;
+  reachEnd_ = 0;
 }
 
-CandidateList::Bounds CandidateList::runBounds(std::size_t run) const {
-  Bounds b = kEmpty;
-  const std::size_t end = std::min(items_.size(), (run + 1) * kRun);
-  for (std::size_t slot = run * kRun; slot < end; ++slot) {
-    const CornerPoint& c = at_[slot];
-    if (alive_[slot]) b = joined(b, {c.x, c.y, c.x, c.y});
-  }
-  return b;
+// A short list keeps its indexes empty.
+void CandidateList::dropIndex() {
+  if (!indexed_) return;
+  indexed_ = false;
+  byX_.clear();
+  byCell_.clear();
 }
 
-// Walks up only as far as a box changes.
-void CandidateList::update(std::size_t slot) {
-  std::size_t node = leaves_ + slot / kRun;
-  const Bounds leaf = runBounds(slot / kRun);
-  if (sameBounds(leaf, tree_[node])) return;
-  tree_[node] = leaf;
-  for (node /= 2; node >= 1; node /= 2) {
-    const Bounds b = joined(tree_[2 * node], tree_[2 * node + 1]);
-    if (sameBounds(b, tree_[node])) return;
-    tree_[node] = b;
+void CandidateList::buildIndex() {
+  dropIndex();
+  indexed_ = true;
+  for (std::size_t slot = 0; slot < items_.size(); ++slot) {
+    if (!alive_[slot]) continue;
+    byX_.insert(at_[slot].x, static_cast<uint32_t>(slot));
+    byCell_.insert(at_[slot], static_cast<uint32_t>(slot));
   }
 }
 
-void CandidateList::dropTree() {
-  leaves_ = 0;
-  tree_.clear();
-}
-
-void CandidateList::rebuild(std::size_t leaves) {
-  leaves_ = leaves;
-  tree_.assign(2 * leaves_, kEmpty);
-  for (std::size_t run = 0; run * kRun < items_.size(); ++run) tree_[leaves_ + run] = runBounds(run);
-  for (std::size_t node = leaves_ - 1; node >= 1; --node)
-    tree_[node] = joined(tree_[2 * node], tree_[2 * node + 1]);
-}
-
-// A new point only widens boxes: each box on the way up takes it in, and
-// the walk stops at the first box that already held it.
 void CandidateList::append(const CornerPoint& c) {
+  const auto slot = static_cast<uint32_t>(items_.size());
   items_.emplace_back();
   at_.push_back(c);
   alive_.push_back(1);
   points_.insert(c);
-  if (leaves_ == 0) {
-    if (items_.size() > kTreeFrom) rebuild(2 * kTreeFrom / kRun);
-    return;
-  }
-  if (items_.size() > leaves_ * kRun) {
-    rebuild(2 * leaves_);
-    return;
-  }
-  const Bounds point{c.x, c.y, c.x, c.y};
-  for (std::size_t node = leaves_ + (items_.size() - 1) / kRun; node >= 1; node /= 2) {
-    const Bounds b = joined(tree_[node], point);
-    if (sameBounds(b, tree_[node])) return;
-    tree_[node] = b;
+  if (indexed_) {
+    byX_.insert(c.x, slot);
+    byCell_.insert(c, slot);
+  } else if (items_.size() > kIndexFrom) {
+    buildIndex();
   }
 }
 
@@ -109,7 +75,36 @@ void CandidateList::remove(std::size_t slot) {
   alive_[slot] = 0;
   points_.erase(at_[slot]);
   ++dead_;
-  if (leaves_ > 0) update(slot);
+  if (indexed_) {
+    byX_.erase(at_[slot].x, static_cast<uint32_t>(slot));
+    byCell_.erase(at_[slot], static_cast<uint32_t>(slot));
+  }
+}
+
+// A long list puts the slots in list order through a bit per slot: the
+// stripes give them in no order, and reading the words in order sorts them.
+void CandidateList::setReach(double maxX) {
+  reachedByIndex_ = indexed_;
+  reachX_ = maxX;
+  reachEnd_ = items_.size();
+  if (!indexed_) return;
+  std::vector<uint32_t>& out = reached_;
+  out.clear();
+  byX_.collect(maxX, out);
+  if (out.empty()) return;
+  marked_.resize(items_.size() / 64 + 1);
+  std::size_t low = marked_.size(), high = 0;
+  for (uint32_t slot : out) {
+    marked_[slot / 64] |= uint64_t{1} << (slot % 64);
+    low = std::min<std::size_t>(low, slot / 64);
+    high = std::max<std::size_t>(high, slot / 64);
+  }
+  out.clear();
+  for (std::size_t word = low; word <= high; ++word) {
+    for (uint64_t bits = marked_[word]; bits != 0; bits &= bits - 1)
+      out.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
+    marked_[word] = 0;
+  }
 }
 
 void CandidateList::compactIfSparse() {
@@ -126,11 +121,9 @@ void CandidateList::compactIfSparse() {
   alive_.assign(kept, 1);
   dead_ = 0;
   points_.shrink();
-  if (items_.size() <= kTreeFrom / 2) {
-    dropTree();
+  if (items_.size() <= kIndexFrom / 2) {
+    dropIndex();
     return;
   }
-  std::size_t leaves = 1;
-  while (leaves * kRun < items_.size()) leaves *= 2;
-  rebuild(leaves);
+  buildIndex();
 }

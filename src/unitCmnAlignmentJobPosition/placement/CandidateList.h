@@ -4,25 +4,24 @@
 // of which each step touches a few:
 //   - removal marks a point dead; the list closes the gaps once they are
 //     as many as the living points;
-//   - a tree over the slots keeps, for every run of slots it covers, the
-//     box holding their living points, so a pass can skip every run whose
-//     box says nothing there matters (a pass costs about the points it
-//     looks at times the tree's height, not the length of the list);
-//     a short list (most layouts of equal units keep a few dozen points)
-//     has no tree: looking at every point costs less than keeping one;
+//   - a long list also keeps its points by x (CandidateStripes), for the
+//     points far enough left for a size, and by cell (CandidatePointGrid),
+//     for the points inside an entry; a short list (most layouts of equal
+//     units keep a few dozen points) looks at every point, which costs less
+//     than keeping the two;
 //   - a counted set of the points answers "is this point listed?".
 // Each point also remembers up to three blocked quadrants, "every size at
 // least failedWidth wide and failedHeight long conflicts here".
 #pragma once
 
 #include <cmath>
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
+#include "unitCmnAlignmentJobPosition/placement/CandidatePointGrid.h"
 #include "unitCmnAlignmentJobPosition/placement/CandidatePointSet.h"
+#include "unitCmnAlignmentJobPosition/placement/CandidateStripes.h"
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 
 class CandidateList {
@@ -30,8 +29,7 @@ class CandidateList {
   static constexpr std::size_t kSlots = 3;
 
   // What a point has learnt (its place and whether it is still listed are
-  // kept apart, in at() and the living marks, which every pass reads: a
-  // pass over many points then reads few cache lines).
+  // kept apart, in at() and the living marks, which every pass reads).
   struct Item {
     double failedWidth[kSlots] = {NAN, NAN, NAN};  // NaN: an empty slot
     double failedHeight[kSlots] = {NAN, NAN, NAN};
@@ -46,12 +44,12 @@ class CandidateList {
     void remember(double w, double h);
   };
 
-  // The box holding the living points of a run of slots (an empty run:
-  // minimums +inf, maximums -inf).
-  struct Bounds {
-    double minX, minY, maxX, maxY;
-  };
+  using Box = CandidatePointGrid::Box;
 
+  // The points' x mostly lie between 0 and width, and the cells of the
+  // grid are cellSize mm square (others only make the list slower).
+  // Clears the list.
+  void configure(double cellSize, double width);
   void clear();
   // REQUIRES: c is a number (no NaN coordinate).
   void append(const CornerPoint& c);
@@ -64,59 +62,90 @@ class CandidateList {
   std::size_t slots() const { return items_.size(); }
   Item& operator[](std::size_t slot) { return items_[slot]; }
   const CornerPoint& at(std::size_t slot) const { return at_[slot]; }
-  // Whether the list keeps its tree of boxes (a short list does not).
-  bool indexed() const { return leaves_ > 0; }
+  bool alive(std::size_t slot) const { return alive_[slot] != 0; }
+  // Whether the list keeps its points by x and by cell (a short list does not).
+  bool indexed() const { return indexed_; }
 
-  // Calls visit(slot) for the living points, in list order, skipping runs
-  // of slots whose box fails look(bounds) (all, some or none of them: look
-  // only saves work, visit must still judge every point it is given). look
-  // is asked again as the pass goes on, so it may depend on what visit
-  // learnt.
-  template <class Look, class Visit>
-  void forEach(Look&& look, Visit&& visit) {
-    if (leaves_ > 0) {
-      descend(1, look, visit);
-      return;
-    }
+  // Calls visit(slot) for every living point, in list order.
+  template <class Visit>
+  void forEach(Visit&& visit) {
     for (std::size_t slot = 0; slot < items_.size(); ++slot) {
       if (alive_[slot]) visit(slot);
     }
   }
 
- private:
-  template <class Look, class Visit>
-  void descend(std::size_t node, Look& look, Visit& visit) {
-    if (!look(tree_[node])) return;
-    if (node >= leaves_) {
-      const std::size_t first = (node - leaves_) * kRun;
-      const std::size_t end = std::min(items_.size(), first + kRun);
-      for (std::size_t slot = first; slot < end; ++slot) {
-        if (alive_[slot]) visit(slot);
+  // Sets the reach: the points with x <= maxX, which forEachReached visits
+  // in list order until the reach is set again (points appended since are
+  // not among them, points removed since are skipped).
+  void setReach(double maxX);
+
+  template <class Visit>
+  void forEachReached(Visit&& visit) {
+    if (!reachedByIndex_) {
+      for (std::size_t slot = 0; slot < reachEnd_; ++slot) {
+        if (alive_[slot] && at_[slot].x <= reachX_) visit(slot);
       }
       return;
     }
-    descend(2 * node, look, visit);
-    descend(2 * node + 1, look, visit);
+    for (uint32_t slot : reached_) {
+      if (alive_[slot]) visit(slot);
+    }
   }
-  // Recomputes the box of the run holding slot, and of the nodes above.
-  void update(std::size_t slot);
-  Bounds runBounds(std::size_t run) const;
-  void rebuild(std::size_t leaves);
-  void dropTree();
+
+  // Calls visit(slot) for the living points in the box (and maybe others
+  // near it), in no set order (visit may remove the point it is given).
+  template <class Visit>
+  void forEachNear(const Box& box, Visit&& visit) {
+    if (!indexed_) {
+      forEach([&](std::size_t slot) {
+        const CornerPoint& c = at_[slot];
+        if (c.x >= box.x0 && c.x <= box.x1 && c.y >= box.y0 && c.y <= box.y1) visit(slot);
+      });
+      return;
+    }
+    near_.clear();
+    byCell_.collect(box, near_);
+    for (uint32_t slot : near_) visit(slot);
+  }
+
+  // Calls visit(slot) for the reached points, the points appended since
+  // the reach was set and the living points in the box, and maybe others,
+  // in no set order (visit may remove the point it is given): a short list
+  // visits each of its points once.
+  template <class Visit>
+  void forEachReachedOrNear(const Box& box, Visit&& visit) {
+    if (!reachedByIndex_ || !indexed_) {
+      forEach(visit);
+      return;
+    }
+    forEachReached(visit);
+    for (std::size_t slot = reachEnd_; slot < items_.size(); ++slot) {
+      if (alive_[slot]) visit(slot);
+    }
+    forEachNear(box, visit);
+  }
+
+ private:
+  void buildIndex();
+  void dropIndex();
 
   // By slot: what each point learnt, where it lies, whether it is listed.
   std::vector<Item> items_;
   std::vector<CornerPoint> at_;
   std::vector<unsigned char> alive_;
-  // A complete binary tree over leaves_ runs of kRun slots: node 1 the
-  // root, node n's children 2n and 2n + 1, run r (slots r * kRun to
-  // r * kRun + kRun - 1, looked at one by one) at node leaves_ + r.
-  static constexpr std::size_t kRun = 4;
-  std::vector<Bounds> tree_;
-  std::size_t leaves_ = 0;  // 0: no tree
-  // The tree is built when the list grows past kTreeFrom slots and dropped
-  // when a compaction leaves half of that or fewer.
-  static constexpr std::size_t kTreeFrom = 128;
+  // The indexes are built when the list grows past kIndexFrom slots and
+  // dropped when a compaction leaves half of that or fewer.
+  static constexpr std::size_t kIndexFrom = 128;
+  bool indexed_ = false;
+  CandidateStripes byX_;
+  CandidatePointGrid byCell_;
+  // The reach: a short list keeps its limits, a long one the slots.
+  bool reachedByIndex_ = false;
+  double reachX_ = 0.0;
+  std::size_t reachEnd_ = 0;
+  std::vector<uint32_t> reached_;
+  std::vector<uint64_t> marked_;  // a bit per slot, set only during setReach
+  std::vector<uint32_t> near_;    // scratch for forEachNear
   std::size_t dead_ = 0;
   CandidatePointSet points_;
 };

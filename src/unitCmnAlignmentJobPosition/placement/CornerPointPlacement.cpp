@@ -119,6 +119,7 @@ class Run {
     grid_.configure(cell, space_.width);
     lockedGrid_.configure(cell, space_.width);
     computeSmallestSizes();
+    candidates_.configure(cell, space_.width);
     candidates_.append({0.0, 0.0});
   }
 
@@ -250,25 +251,16 @@ class Run {
     return {w, h, {start, start}};
   }
 
-  // Whether a search may take a point of a block: the block does not lie
-  // wholly below its best so far, nor wholly too far right or down for its
-  // size.
-  bool mayTake(const Search& s, const CandidateList::Bounds& b) const {
-    return b.minY < s.bestSoFar.y + kEps && b.minX + s.w <= space_.width &&
-           b.minY + s.h <= space_.lengthLimit;
-  }
+  // Finds the candidates a w wide size may stand on as far as the width
+  // goes, and a few more (the rule adds before it compares): the only ones
+  // the searches of this step look at.
+  void reachableFor(double w) { candidates_.setReach(space_.width - w + kSlack); }
 
-  // Runs the searches side by side in one pass over the list; a candidate
-  // that cannot beat a search's best so far is not tested for it at all,
-  // nor is a block of the list no search may take a point of.
+  // Runs the searches side by side in one pass over the reachable
+  // candidates; a candidate that cannot beat a search's best so far is not
+  // tested for it at all.
   void searchAll(Search* searches, std::size_t count) {
-    auto mayBeat = [&](const CandidateList::Bounds& b) {
-      for (std::size_t k = 0; k < count; ++k) {
-        if (mayTake(searches[k], b)) return true;
-      }
-      return false;
-    };
-    candidates_.forEach(mayBeat, [&](std::size_t slot) {
+    candidates_.forEachReached([&](std::size_t slot) {
       for (std::size_t k = 0; k < count; ++k) {
         Search& s = searches[k];
         if (takes(s, slot)) {
@@ -321,11 +313,13 @@ class Run {
     Search searches[2] = {searchFor(e.MmWidth, e.MmHeight), {}};
     Search &asIs = searches[0], &turn = searches[1];
     if (!settings_.tryTurned || e.noRotation()) {
+      reachableFor(asIs.w);
       searchAll(&asIs, 1);
       return answer(asIs);
     }
     const ArrangeEntry turnedSize = turned(e);
     turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
+    reachableFor(std::min(asIs.w, turn.w));
     if (candidates_.indexed()) {
       searchAll(searches, 2);
     } else {
@@ -341,11 +335,9 @@ class Run {
   // Whether the search has a usable candidate lying strictly higher than y.
   bool usableAbove(const Search& s, double y) {
     bool any = false;
-    candidates_.forEach(
-        [&](const CandidateList::Bounds& b) { return !any && b.minY < y && mayTake(s, b); },
-        [&](std::size_t slot) {
-          if (!any && candidates_.at(slot).y < y && takes(s, slot)) any = true;
-        });
+    candidates_.forEachReached([&](std::size_t slot) {
+      if (!any && candidates_.at(slot).y < y && takes(s, slot)) any = true;
+    });
     return any;
   }
 
@@ -389,7 +381,7 @@ class Run {
     }
   }
 
-  // After e's corners were added, drops in one pass:
+  // After e's corners were added, drops:
   //   - the candidates inside the entry placed last on the sheet. Every
   //     other candidate was checked against the earlier entries of the
   //     sheet when it was listed or in an earlier step (locked corners are
@@ -412,22 +404,26 @@ class Run {
       return unusableFrom(candidates_.at(slot), next) ||
              candidates_[slot].rejects(minWidth_[next], minHeight_[next]);
     };
-    auto nearLast = [&](const CandidateList::Bounds& b) {
-      return b.maxX >= last->X && b.minX <= last->X + last->MmWidth && b.maxY >= last->Y &&
-             b.minY <= last->Y + last->MmHeight;
+    auto shutOff = [&](std::size_t slot) {
+      const CornerPoint& c = candidates_.at(slot);
+      return last != nullptr && (Rules::inside(c, *last) || (c.x < e.X && c.y < e.Y));
     };
-    candidates_.forEach(
-        [&](const CandidateList::Bounds& b) {
-          return sizesGrew || (last != nullptr && (nearLast(b) || (b.minX < e.X && b.minY < e.Y)));
-        },
-        [&](std::size_t slot) {
-          const CornerPoint& c = candidates_.at(slot);
-          const bool drop = (last != nullptr && (Rules::inside(c, *last) ||
-                                                 (c.x < e.X && c.y < e.Y))) ||
-                            (sizesGrew && unusable(slot));
-          if (drop) candidates_.remove(slot);
-        });
-    if (sizesGrew) return;
+    if (sizesGrew) {
+      candidates_.forEach([&](std::size_t slot) {
+        if (shutOff(slot) || unusable(slot)) candidates_.remove(slot);
+      });
+      return;
+    }
+    if (last != nullptr) {
+      // e stands on a candidate the search reached, so every candidate
+      // left of it was reached, or is one of e's own corners (a width below
+      // 0 puts one there).
+      candidates_.forEachReachedOrNear(
+          {last->X, last->Y, last->X + last->MmWidth, last->Y + last->MmHeight},
+          [&](std::size_t slot) {
+            if (shutOff(slot)) candidates_.remove(slot);
+          });
+    }
     for (std::size_t slot : touched_) {
       if (unusable(slot)) candidates_.remove(slot);
     }

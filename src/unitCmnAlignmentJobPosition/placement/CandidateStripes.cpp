@@ -1,0 +1,60 @@
+#include "unitCmnAlignmentJobPosition/placement/CandidateStripes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+void CandidateStripes::configure(double width) {
+  stripeWidth_ = std::isfinite(width) && width > 0 ? width / kStripes : 0.0;
+  clear();
+}
+
+void CandidateStripes::clear() {
+  for (std::vector<Point>& stripe : stripes_) stripe.clear();
+  std::fill(std::begin(held_), std::end(held_), 0);
+  place_.clear();
+}
+
+// Points left of 0 (right of the width) go to the first (last) stripe. The
+// stripe grows with x, so every point of a stripe before maxX's lies left
+// of maxX.
+std::size_t CandidateStripes::stripeOf(double x) const {
+  if (stripeWidth_ == 0.0 || !(x > 0)) return 0;
+  const double stripe = std::floor(x / stripeWidth_);
+  return stripe >= kStripes - 1 ? kStripes - 1 : static_cast<std::size_t>(stripe);
+}
+
+void CandidateStripes::insert(double x, uint32_t slot) {
+  const std::size_t s = stripeOf(x);
+  std::vector<Point>& stripe = stripes_[s];
+  if (place_.size() <= slot) place_.resize(std::max<std::size_t>(slot + 1, 2 * place_.size()));
+  place_[slot] = static_cast<uint32_t>(stripe.size());
+  stripe.push_back({x, slot});
+  held_[s / 64] |= uint64_t{1} << (s % 64);
+}
+
+// The stripe's last point takes the place of the one that goes.
+void CandidateStripes::erase(double x, uint32_t slot) {
+  const std::size_t s = stripeOf(x);
+  std::vector<Point>& stripe = stripes_[s];
+  const uint32_t at = place_[slot];
+  stripe[at] = stripe.back();
+  place_[stripe[at].slot] = at;
+  stripe.pop_back();
+  if (stripe.empty()) held_[s / 64] &= ~(uint64_t{1} << (s % 64));
+}
+
+void CandidateStripes::collect(double maxX, std::vector<uint32_t>& out) const {
+  if (std::isnan(maxX)) return;
+  const std::size_t last = stripeOf(maxX);
+  for (std::size_t word = 0; word <= last / 64; ++word) {
+    for (uint64_t bits = held_[word]; bits != 0; bits &= bits - 1) {
+      const std::size_t s = word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits));
+      if (s > last) return;
+      const bool whole = s < last;
+      for (const Point& p : stripes_[s]) {
+        if (whole || p.x <= maxX) out.push_back(p.slot);
+      }
+    }
+  }
+}
