@@ -33,7 +33,6 @@ void CandidateList::clear() {
   alive_.clear();
   dropIndex();
   dead_ = 0;
-  points_.clear();
   reachedByIndex_ = false;
   reachEnd_ = 0;
 }
@@ -61,7 +60,6 @@ void CandidateList::append(const CornerPoint& c) {
   items_.emplace_back();
   at_.push_back(c);
   alive_.push_back(1);
-  points_.insert(c);
   if (indexed_) {
     byX_.insert(c.x, slot);
     byCell_.insert(c, slot);
@@ -70,10 +68,17 @@ void CandidateList::append(const CornerPoint& c) {
   }
 }
 
+bool CandidateList::contains(const CornerPoint& c) const {
+  if (indexed_) return byCell_.contains(c);
+  for (std::size_t slot = 0; slot < items_.size(); ++slot) {
+    if (alive_[slot] && at_[slot].x == c.x && at_[slot].y == c.y) return true;
+  }
+  return false;
+}
+
 void CandidateList::remove(std::size_t slot) {
   if (!alive_[slot]) return;
   alive_[slot] = 0;
-  points_.erase(at_[slot]);
   ++dead_;
   if (indexed_) {
     byX_.erase(at_[slot].x, static_cast<uint32_t>(slot));
@@ -81,8 +86,9 @@ void CandidateList::remove(std::size_t slot) {
   }
 }
 
-// A long list puts the slots in list order through a bit per slot: the
-// stripes give them in no order, and reading the words in order sorts them.
+// A long list puts the stripes' slots in list order: a few by sorting
+// them, many through a bit per slot (reading the words in order sorts
+// them), whichever reads less.
 void CandidateList::setReach(double maxX) {
   reachedByIndex_ = indexed_;
   reachX_ = maxX;
@@ -91,16 +97,19 @@ void CandidateList::setReach(double maxX) {
   std::vector<uint32_t>& out = reached_;
   out.clear();
   byX_.collect(maxX, out);
-  if (out.empty()) return;
-  marked_.resize(items_.size() / 64 + 1);
-  std::size_t low = marked_.size(), high = 0;
+  uint32_t low = UINT32_MAX, high = 0;
   for (uint32_t slot : out) {
-    marked_[slot / 64] |= uint64_t{1} << (slot % 64);
-    low = std::min<std::size_t>(low, slot / 64);
-    high = std::max<std::size_t>(high, slot / 64);
+    low = std::min(low, slot);
+    high = std::max(high, slot);
   }
+  if (out.size() < 64 || (high - low) / 64 > 8 * out.size()) {
+    std::sort(out.begin(), out.end());
+    return;
+  }
+  marked_.resize(items_.size() / 64 + 1);
+  for (uint32_t slot : out) marked_[slot / 64] |= uint64_t{1} << (slot % 64);
   out.clear();
-  for (std::size_t word = low; word <= high; ++word) {
+  for (std::size_t word = low / 64; word <= high / 64; ++word) {
     for (uint64_t bits = marked_[word]; bits != 0; bits &= bits - 1)
       out.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
     marked_[word] = 0;
@@ -110,20 +119,23 @@ void CandidateList::setReach(double maxX) {
 void CandidateList::compactIfSparse() {
   if (dead_ < 64 || dead_ * 2 < items_.size()) return;
   std::size_t kept = 0;
+  renumbered_.resize(items_.size());
   for (std::size_t slot = 0; slot < items_.size(); ++slot) {
     if (!alive_[slot]) continue;
     items_[kept] = items_[slot];
     at_[kept] = at_[slot];
+    renumbered_[slot] = static_cast<uint32_t>(kept);
     ++kept;
   }
   items_.resize(kept);
   at_.resize(kept);
   alive_.assign(kept, 1);
   dead_ = 0;
-  points_.shrink();
   if (items_.size() <= kIndexFrom / 2) {
     dropIndex();
     return;
   }
-  buildIndex();
+  if (!indexed_) return;
+  byX_.renumber(renumbered_);
+  byCell_.renumber(renumbered_);
 }

@@ -9,7 +9,8 @@
 //     for the points inside an entry; a short list (most layouts of equal
 //     units keep a few dozen points) looks at every point, which costs less
 //     than keeping the two;
-//   - a counted set of the points answers "is this point listed?".
+//   - "is this point listed?" is a look at the point's cell, or along a
+//     short list.
 // Each point also remembers up to three blocked quadrants, "every size at
 // least failedWidth wide and failedHeight long conflicts here".
 #pragma once
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/placement/CandidatePointGrid.h"
-#include "unitCmnAlignmentJobPosition/placement/CandidatePointSet.h"
 #include "unitCmnAlignmentJobPosition/placement/CandidateStripes.h"
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 
@@ -54,7 +54,8 @@ class CandidateList {
   // REQUIRES: c is a number (no NaN coordinate).
   void append(const CornerPoint& c);
   void remove(std::size_t slot);
-  bool contains(const CornerPoint& c) const { return points_.contains(c); }
+  // Whether a living point equals c (0 and -0 are equal).
+  bool contains(const CornerPoint& c) const;
   // Closes the gaps when they are many. Slots change: REQUIRES no slot
   // numbers are kept across it.
   void compactIfSparse();
@@ -146,6 +147,6 @@ class CandidateList {
   std::vector<uint32_t> reached_;
   std::vector<uint64_t> marked_;  // a bit per slot, set only during setReach
   std::vector<uint32_t> near_;    // scratch for forEachNear
+  std::vector<uint32_t> renumbered_;  // scratch for compactIfSparse: old slot to new
   std::size_t dead_ = 0;
-  CandidatePointSet points_;
 };

@@ -15,7 +15,7 @@ void CandidatePointGrid::configure(double cellSize, double width) {
 }
 
 void CandidatePointGrid::clear() {
-  for (std::vector<uint32_t>& cell : cells_) cell.clear();
+  for (std::vector<Point>& cell : cells_) cell.clear();
   beyond_.clear();
 }
 
@@ -38,24 +38,44 @@ void CandidatePointGrid::insert(const CornerPoint& c, uint32_t slot) {
     rows_ = cell / cols_ + 1;
     cells_.resize(rows_ * cols_);
   }
-  std::vector<uint32_t>& list = listOf(cell);
+  std::vector<Point>& list = listOf(cell);
   if (place_.size() <= slot) place_.resize(std::max<std::size_t>(slot + 1, 2 * place_.size()));
   place_[slot] = static_cast<uint32_t>(list.size());
-  list.push_back(slot);
+  list.push_back({c.x, c.y, slot});
 }
 
 // The cell's last point takes the place of the one that goes.
 void CandidatePointGrid::erase(const CornerPoint& c, uint32_t slot) {
-  std::vector<uint32_t>& list = listOf(cellOf(c));
+  std::vector<Point>& list = listOf(cellOf(c));
   const uint32_t at = place_[slot];
   list[at] = list.back();
-  place_[list[at]] = at;
+  place_[list[at].slot] = at;
   list.pop_back();
+}
+
+// The points keep their places in their cells.
+void CandidatePointGrid::renumber(const std::vector<uint32_t>& to) {
+  auto renumberList = [&](std::vector<Point>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      list[i].slot = to[list[i].slot];
+      place_[list[i].slot] = static_cast<uint32_t>(i);
+    }
+  };
+  for (std::vector<Point>& cell : cells_) renumberList(cell);
+  renumberList(beyond_);
+}
+
+bool CandidatePointGrid::contains(const CornerPoint& c) const {
+  if (std::isnan(c.x) || std::isnan(c.y)) return false;
+  for (const Point& p : listOf(cellOf(c))) {
+    if (p.x == c.x && p.y == c.y) return true;
+  }
+  return false;
 }
 
 void CandidatePointGrid::collect(const Box& box, std::vector<uint32_t>& out) const {
   if (std::isnan(box.x0) || std::isnan(box.y0) || std::isnan(box.x1) || std::isnan(box.y1)) return;
-  out.insert(out.end(), beyond_.begin(), beyond_.end());
+  for (const Point& p : beyond_) out.push_back(p.slot);
   if (box.x0 > box.x1 || box.y0 > box.y1 || rows_ == 0) return;
   auto clamp = [](double v) { return std::max(-kMaxCoordinate, std::min(kMaxCoordinate, v)); };
   const std::size_t col0 = index(clamp(box.x0), cols_), col1 = index(clamp(box.x1), cols_);
@@ -63,8 +83,7 @@ void CandidatePointGrid::collect(const Box& box, std::vector<uint32_t>& out) con
   const std::size_t row1 = std::min(index(clamp(box.y1), maxRows_), rows_ - 1);
   for (std::size_t row = row0; row <= row1; ++row) {
     for (std::size_t col = col0; col <= col1; ++col) {
-      const std::vector<uint32_t>& cell = cells_[row * cols_ + col];
-      out.insert(out.end(), cell.begin(), cell.end());
+      for (const Point& p : cells_[row * cols_ + col]) out.push_back(p.slot);
     }
   }
 }

@@ -44,6 +44,16 @@ void CandidateStripes::erase(double x, uint32_t slot) {
   if (stripe.empty()) held_[s / 64] &= ~(uint64_t{1} << (s % 64));
 }
 
+// The points keep their places in their stripes.
+void CandidateStripes::renumber(const std::vector<uint32_t>& to) {
+  for (std::vector<Point>& stripe : stripes_) {
+    for (std::size_t i = 0; i < stripe.size(); ++i) {
+      stripe[i].slot = to[stripe[i].slot];
+      place_[stripe[i].slot] = static_cast<uint32_t>(i);
+    }
+  }
+}
+
 void CandidateStripes::collect(double maxX, std::vector<uint32_t>& out) const {
   if (std::isnan(maxX)) return;
   const std::size_t last = stripeOf(maxX);

@@ -22,6 +22,8 @@ class CandidateStripes {
   void insert(double x, uint32_t slot);
   // REQUIRES: slot is held, with x.
   void erase(double x, uint32_t slot);
+  // Gives every point the slot to[slot] (the list closed its gaps).
+  void renumber(const std::vector<uint32_t>& to);
   // Appends the slots of the points with x <= maxX, in no set order.
   void collect(double maxX, std::vector<uint32_t>& out) const;
 
