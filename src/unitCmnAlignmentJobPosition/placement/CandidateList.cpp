@@ -20,9 +20,10 @@ void CandidateList::Item::remember(double w, double h) {
   failedHeight[slot] = h;
 }
 
-void CandidateList::configure(double cellSize, double width) {
+void CandidateList::configure(double rowHeight, double width, bool byX) {
+  byRow_.configure(rowHeight, width);
   byX_.configure(width);
-  byCell_.configure(cellSize, width);
+  keepByX_ = byX;
   indexed_ = false;
   clear();
 }
@@ -33,25 +34,24 @@ void CandidateList::clear() {
   alive_.clear();
   dropIndex();
   dead_ = 0;
-  reachedByIndex_ = false;
+  reachedByX_ = false;
   reachEnd_ = 0;
 }
 
-// A short list keeps its indexes empty.
+// A short list keeps its rows empty.
 void CandidateList::dropIndex() {
   if (!indexed_) return;
   indexed_ = false;
-  byX_.clear();
-  byCell_.clear();
+  byRow_.clear();
+  if (keepByX_) byX_.clear();
 }
 
 void CandidateList::buildIndex() {
-  dropIndex();
   indexed_ = true;
   for (std::size_t slot = 0; slot < items_.size(); ++slot) {
     if (!alive_[slot]) continue;
-    byX_.insert(at_[slot].x, static_cast<uint32_t>(slot));
-    byCell_.insert(at_[slot], static_cast<uint32_t>(slot));
+    byRow_.insert(at_[slot], static_cast<uint32_t>(slot));
+    if (keepByX_) byX_.insert(at_[slot].x, static_cast<uint32_t>(slot));
   }
 }
 
@@ -61,15 +61,13 @@ void CandidateList::append(const CornerPoint& c) {
   at_.push_back(c);
   alive_.push_back(1);
   if (indexed_) {
-    byX_.insert(c.x, slot);
-    byCell_.insert(c, slot);
-  } else if (items_.size() > kIndexFrom) {
-    buildIndex();
-  }
+    byRow_.insert(c, slot);
+    if (keepByX_) byX_.insert(c.x, slot);
+  } else if (items_.size() > kIndexFrom) buildIndex();
 }
 
 bool CandidateList::contains(const CornerPoint& c) const {
-  if (indexed_) return byCell_.contains(c);
+  if (indexed_) return byRow_.contains(c);
   for (std::size_t slot = 0; slot < items_.size(); ++slot) {
     if (alive_[slot] && at_[slot].x == c.x && at_[slot].y == c.y) return true;
   }
@@ -81,38 +79,8 @@ void CandidateList::remove(std::size_t slot) {
   alive_[slot] = 0;
   ++dead_;
   if (indexed_) {
-    byX_.erase(at_[slot].x, static_cast<uint32_t>(slot));
-    byCell_.erase(at_[slot], static_cast<uint32_t>(slot));
-  }
-}
-
-// A long list puts the stripes' slots in list order: a few by sorting
-// them, many through a bit per slot (reading the words in order sorts
-// them), whichever reads less.
-void CandidateList::setReach(double maxX) {
-  reachedByIndex_ = indexed_;
-  reachX_ = maxX;
-  reachEnd_ = items_.size();
-  if (!indexed_) return;
-  std::vector<uint32_t>& out = reached_;
-  out.clear();
-  byX_.collect(maxX, out);
-  uint32_t low = UINT32_MAX, high = 0;
-  for (uint32_t slot : out) {
-    low = std::min(low, slot);
-    high = std::max(high, slot);
-  }
-  if (out.size() < 64 || (high - low) / 64 > 8 * out.size()) {
-    std::sort(out.begin(), out.end());
-    return;
-  }
-  marked_.resize(items_.size() / 64 + 1);
-  for (uint32_t slot : out) marked_[slot / 64] |= uint64_t{1} << (slot % 64);
-  out.clear();
-  for (std::size_t word = low / 64; word <= high / 64; ++word) {
-    for (uint64_t bits = marked_[word]; bits != 0; bits &= bits - 1)
-      out.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
-    marked_[word] = 0;
+    byRow_.erase(at_[slot], static_cast<uint32_t>(slot));
+    if (keepByX_) byX_.erase(at_[slot].x, static_cast<uint32_t>(slot));
   }
 }
 
@@ -136,6 +104,36 @@ void CandidateList::compactIfSparse() {
     return;
   }
   if (!indexed_) return;
-  byX_.renumber(renumbered_);
-  byCell_.renumber(renumbered_);
+  byRow_.renumber(renumbered_);
+  if (keepByX_) byX_.renumber(renumbered_);
+}
+
+// A list kept by x puts the stripes' slots in list order: a few by sorting
+// them, many through a bit per slot (reading the words in order sorts
+// them), whichever reads less.
+void CandidateList::setReach(double maxX) {
+  reachedByX_ = byX();
+  reachX_ = maxX;
+  reachEnd_ = items_.size();
+  if (!reachedByX_) return;
+  std::vector<uint32_t>& out = reached_;
+  out.clear();
+  byX_.collect(maxX, out);
+  uint32_t low = UINT32_MAX, high = 0;
+  for (uint32_t slot : out) {
+    low = std::min(low, slot);
+    high = std::max(high, slot);
+  }
+  if (out.size() < 64 || (high - low) / 64 > 8 * out.size()) {
+    std::sort(out.begin(), out.end());
+    return;
+  }
+  marked_.resize(items_.size() / 64 + 1);
+  for (uint32_t slot : out) marked_[slot / 64] |= uint64_t{1} << (slot % 64);
+  out.clear();
+  for (std::size_t word = low / 64; word <= high / 64; ++word) {
+    for (uint64_t bits = marked_[word]; bits != 0; bits &= bits - 1)
+      out.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
+    marked_[word] = 0;
+  }
 }

@@ -4,13 +4,16 @@
 // of which each step touches a few:
 //   - removal marks a point dead; the list closes the gaps once they are
 //     as many as the living points;
-//   - a long list also keeps its points by x (CandidateStripes), for the
-//     points far enough left for a size, and by cell (CandidatePointGrid),
-//     for the points inside an entry; a short list (most layouts of equal
-//     units keep a few dozen points) looks at every point, which costs less
-//     than keeping the two;
-//   - "is this point listed?" is a look at the point's cell, or along a
-//     short list.
+//   - a long list also keeps its points in rows across the sheet
+//     (CandidateRows), so that a pass can read them from the top of the
+//     sheet down, far enough left for a size, or near an entry, and "is
+//     this point listed?" is a look at one cell. When asked to, it also
+//     keeps them by x (CandidateStripes), so that a pass can read, in
+//     list order, the points far enough left for a size whatever their y
+//     (what a search of a narrow size wants: read from the top down, every
+//     row would hold a few of the points along the right edge). A short
+//     list (most layouts of equal units keep a few dozen points) reads all
+//     of them, which costs less than keeping either.
 // Each point also remembers up to three blocked quadrants, "every size at
 // least failedWidth wide and failedHeight long conflicts here".
 #pragma once
@@ -20,7 +23,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "unitCmnAlignmentJobPosition/placement/CandidatePointGrid.h"
+#include "unitCmnAlignmentJobPosition/placement/CandidateRows.h"
 #include "unitCmnAlignmentJobPosition/placement/CandidateStripes.h"
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 
@@ -44,12 +47,11 @@ class CandidateList {
     void remember(double w, double h);
   };
 
-  using Box = CandidatePointGrid::Box;
+  using Box = CandidateRows::Box;
 
-  // The points' x mostly lie between 0 and width, and the cells of the
-  // grid are cellSize mm square (others only make the list slower).
-  // Clears the list.
-  void configure(double cellSize, double width);
+  // Rows of a long list are rowHeight mm high and cut into cells across
+  // width; byX: a long list also keeps its points by x. Clears the list.
+  void configure(double rowHeight, double width, bool byX);
   void clear();
   // REQUIRES: c is a number (no NaN coordinate).
   void append(const CornerPoint& c);
@@ -63,9 +65,12 @@ class CandidateList {
   std::size_t slots() const { return items_.size(); }
   Item& operator[](std::size_t slot) { return items_[slot]; }
   const CornerPoint& at(std::size_t slot) const { return at_[slot]; }
-  bool alive(std::size_t slot) const { return alive_[slot] != 0; }
-  // Whether the list keeps its points by x and by cell (a short list does not).
+  // Whether the list keeps its rows (a short list does not), whether it
+  // also keeps its points by x, and whether every point is in the rows
+  // (points beyond kMaxCoordinate are not).
   bool indexed() const { return indexed_; }
+  bool byX() const { return indexed_ && keepByX_; }
+  bool allInRows() const { return indexed_ && !byRow_.anyBeyond(); }
 
   // Calls visit(slot) for every living point, in list order.
   template <class Visit>
@@ -77,12 +82,15 @@ class CandidateList {
 
   // Sets the reach: the points with x <= maxX, which forEachReached visits
   // in list order until the reach is set again (points appended since are
-  // not among them, points removed since are skipped).
+  // not among them, points removed since are skipped). A long list not
+  // kept by x reads all its points.
   void setReach(double maxX);
+  // Forgets the reach (forEachAboveLeftOrIn then reads the rows).
+  void clearReach() { reachedByX_ = false; }
 
   template <class Visit>
   void forEachReached(Visit&& visit) {
-    if (!reachedByIndex_) {
+    if (!reachedByX_) {
       for (std::size_t slot = 0; slot < reachEnd_; ++slot) {
         if (alive_[slot] && at_[slot].x <= reachX_) visit(slot);
       }
@@ -93,37 +101,44 @@ class CandidateList {
     }
   }
 
-  // Calls visit(slot) for the living points in the box (and maybe others
-  // near it), in no set order (visit may remove the point it is given).
-  template <class Visit>
-  void forEachNear(const Box& box, Visit&& visit) {
-    if (!indexed_) {
-      forEach([&](std::size_t slot) {
-        const CornerPoint& c = at_[slot];
-        if (c.x >= box.x0 && c.x <= box.x1 && c.y >= box.y0 && c.y <= box.y1) visit(slot);
-      });
-      return;
-    }
-    near_.clear();
-    byCell_.collect(box, near_);
-    for (uint32_t slot : near_) visit(slot);
+  // The living points with x <= maxX and y < yBelow, a row at a time from
+  // the top (see CandidateRows::forEachTopDown).
+  // REQUIRES: allInRows(); visit leaves the list as it is.
+  template <class Visit, class RowDone>
+  void forEachTopDown(double maxX, double yBelow, Visit&& visit, RowDone&& rowDone) {
+    byRow_.forEachTopDown(maxX, yBelow, visit, rowDone);
   }
 
-  // Calls visit(slot) for the reached points, the points appended since
-  // the reach was set and the living points in the box, and maybe others,
-  // in no set order (visit may remove the point it is given): a short list
-  // visits each of its points once.
+  // Calls visit(slot) for the living points left of and above `corner`
+  // (x <= corner.x, y < corner.y) and those in the box, and maybe others,
+  // in no set order; visit may remove the point it is given. A short list
+  // visits each of its points once. A list kept by x reads the reach and
+  // the points appended since it was set in place of the first kind:
+  // REQUIRES then that the reach holds every point left of corner.x that
+  // was listed when it was set.
   template <class Visit>
-  void forEachReachedOrNear(const Box& box, Visit&& visit) {
-    if (!reachedByIndex_ || !indexed_) {
+  void forEachAboveLeftOrIn(const CornerPoint& corner, const Box& box, Visit&& visit) {
+    if (!indexed_) {
       forEach(visit);
       return;
     }
-    forEachReached(visit);
-    for (std::size_t slot = reachEnd_; slot < items_.size(); ++slot) {
+    near_.clear();
+    if (reachedByX_) {
+      near_ = reached_;
+      for (std::size_t slot = reachEnd_; slot < items_.size(); ++slot)
+        near_.push_back(static_cast<uint32_t>(slot));
+      byRow_.collect(box, near_);
+    } else if (byRow_.anyBeyond()) {
+      forEach([&](std::size_t slot) { near_.push_back(static_cast<uint32_t>(slot)); });
+    } else {
+      byRow_.forEachTopDown(
+          corner.x, corner.y, [&](std::size_t slot) { near_.push_back(static_cast<uint32_t>(slot)); },
+          [] { return false; });
+      byRow_.collect(box, near_);
+    }
+    for (uint32_t slot : near_) {
       if (alive_[slot]) visit(slot);
     }
-    forEachNear(box, visit);
   }
 
  private:
@@ -134,19 +149,21 @@ class CandidateList {
   std::vector<Item> items_;
   std::vector<CornerPoint> at_;
   std::vector<unsigned char> alive_;
-  // The indexes are built when the list grows past kIndexFrom slots and
+  // The rows are built when the list grows past kIndexFrom slots and
   // dropped when a compaction leaves half of that or fewer.
   static constexpr std::size_t kIndexFrom = 128;
   bool indexed_ = false;
+  bool keepByX_ = false;
+  CandidateRows byRow_;
   CandidateStripes byX_;
-  CandidatePointGrid byCell_;
-  // The reach: a short list keeps its limits, a long one the slots.
-  bool reachedByIndex_ = false;
+  // The reach: a short list or one not kept by x keeps its limits, one
+  // kept by x the slots.
+  bool reachedByX_ = false;
   double reachX_ = 0.0;
   std::size_t reachEnd_ = 0;
   std::vector<uint32_t> reached_;
   std::vector<uint64_t> marked_;  // a bit per slot, set only during setReach
-  std::vector<uint32_t> near_;    // scratch for forEachNear
+  std::vector<uint32_t> near_;        // scratch for forEachAboveLeftOrIn
   std::vector<uint32_t> renumbered_;  // scratch for compactIfSparse: old slot to new
   std::size_t dead_ = 0;
 };

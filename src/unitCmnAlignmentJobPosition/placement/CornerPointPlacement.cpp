@@ -37,6 +37,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // Slack around the neighbour queries, far above the rounding of sums of
 // coordinates up to PlacedEntryGrid::kMaxCoordinate.
 constexpr double kSlack = 0.01;
+// The band below the highest usable candidate a search from the top folds
+// over (see searchFromTop): a thousand tolerances.
+constexpr double kBand = 1.0;  // mm
 
 // What the rules read of a placed entry, kept compact for the many checks.
 struct Placed {
@@ -119,7 +122,7 @@ class Run {
     grid_.configure(cell, space_.width);
     lockedGrid_.configure(cell, space_.width);
     computeSmallestSizes();
-    candidates_.configure(cell, space_.width);
+    candidates_.configure(cell, space_.width, settings.tryTurned);
     candidates_.append({0.0, 0.0});
   }
 
@@ -251,24 +254,84 @@ class Run {
     return {w, h, {start, start}};
   }
 
-  // Finds the candidates a w wide size may stand on as far as the width
-  // goes, and a few more (the rule adds before it compares): the only ones
-  // the searches of this step look at.
-  void reachableFor(double w) { candidates_.setReach(space_.width - w + kSlack); }
+  // The fold of the rules: the candidates in list order, each taken when
+  // the search takes it.
+  void fold(Search& s) {
+    candidates_.forEach([&](std::size_t slot) { take(s, slot); });
+  }
 
-  // Runs the searches side by side in one pass over the reachable
-  // candidates; a candidate that cannot beat a search's best so far is not
-  // tested for it at all.
-  void searchAll(Search* searches, std::size_t count) {
+  bool take(Search& s, std::size_t slot) {
+    if (!takes(s, slot)) return false;
+    s.bestSoFar = candidates_.at(slot);
+    s.found = true;
+    return true;
+  }
+
+  // The same search over a long list, in two steps, to the same answer
+  // (with yBelow finite, only when that answer lies higher than yBelow;
+  // else it leaves s as it is).
+  //  1. The highest usable candidate, read from the top of the sheet down,
+  //     as far left as the size may stand: its y is ymin.
+  //  2. The fold over the candidates above ymin + kBand only. It meets the
+  //     first usable candidate f at ymin in list order, and takes it:
+  //     whatever it held before lies lower. From f on it is the fold over
+  //     the whole list, as long as the candidates it holds lie a tolerance
+  //     above ymin + kBand, since a candidate at or below that beats none
+  //     of them. When one does not (a chain of ties drifting down a whole
+  //     band), the whole list is folded.
+  // Candidates further right fail the rule's first test of the width, and
+  // candidates lower than those read in step 1 need no test at all: with
+  // tens of thousands of candidates left along the right edge and down the
+  // sheet, a search reads a few dozen.
+  void searchFromTop(Search& s, double yBelow) {
+    if (!candidates_.allInRows()) {
+      fold(s);
+      return;
+    }
+    const double maxX = space_.width - s.w + kSlack;  // the rule adds before it compares
+    double ymin = kInf;
+    candidates_.forEachTopDown(
+        maxX, yBelow,
+        [&](std::size_t slot) {
+          const CornerPoint& c = candidates_.at(slot);
+          if (c.y < ymin && usable(s, slot)) ymin = c.y;
+        },
+        [&] { return ymin < kInf; });
+    if (ymin == kInf) return;
+    const double band = ymin + kBand;
+    inBand_.clear();
+    candidates_.forEachTopDown(
+        maxX, band, [&](std::size_t slot) { inBand_.push_back(static_cast<uint32_t>(slot)); },
+        [] { return false; });
+    std::sort(inBand_.begin(), inBand_.end());
+    const Search start = s;
+    double lowest = -kInf;
+    for (uint32_t slot : inBand_) {
+      if (take(s, slot)) lowest = std::max(lowest, s.bestSoFar.y);
+    }
+    if (lowest + kEps <= band) return;
+    s = start;
+    fold(s);
+  }
+
+  // The searches side by side in one pass over the candidates reached for
+  // the narrowest of them (a candidate further right fails the rule's
+  // first test of the width); a candidate that cannot beat a search's best
+  // so far is not tested for it at all.
+  void searchReached(Search* searches, std::size_t count) {
+    double narrowest = searches[0].w;
+    for (std::size_t k = 1; k < count; ++k) narrowest = std::min(narrowest, searches[k].w);
+    candidates_.setReach(space_.width - narrowest + kSlack);  // the rule adds before it compares
     candidates_.forEachReached([&](std::size_t slot) {
-      for (std::size_t k = 0; k < count; ++k) {
-        Search& s = searches[k];
-        if (takes(s, slot)) {
-          s.bestSoFar = candidates_.at(slot);
-          s.found = true;
-        }
-      }
+      for (std::size_t k = 0; k < count; ++k) take(searches[k], slot);
     });
+  }
+
+  // Whether the size fits at the candidate without a conflict (the search's
+  // tests without the comparison with its best so far).
+  bool usable(const Search& s, std::size_t slot) {
+    return Rules::fits(candidates_.at(slot), s.w, s.h, space_) &&
+           !candidates_[slot].rejects(s.w, s.h) && freeFor(s, slot);
   }
 
   // Whether the search takes the candidate in slot: it beats the best so
@@ -304,28 +367,35 @@ class Run {
   // way). Turning e and turning it back happen as the rule says, since
   // turning back need not restore an allowance-kept size to the bit.
   //
-  // In a short list the upright search runs first. The turned one ends no
-  // higher than its highest usable candidate, so it can win only when it
-  // has one strictly higher than the upright answer; most often it has
-  // none, which a look at the few points above that answer tells. A long
-  // list is walked once for both.
+  // How the list is read:
+  //  - a short list: the upright search runs first. The turned one ends no
+  //    higher than its highest usable candidate, so it can win only when
+  //    it has one strictly higher than the upright answer; most often it
+  //    has none, which a look at the few points above that answer tells;
+  //  - a long list kept by x (a placement that tries turns): both searches
+  //    in one pass over the candidates far enough left for the narrower
+  //    size. The turned size is narrow, so it reaches the points along the
+  //    right edge at every height;
+  //  - any other long list: from the top down (searchFromTop), which stops
+  //    reading where the answer is found.
   std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
     Search searches[2] = {searchFor(e.MmWidth, e.MmHeight), {}};
     Search &asIs = searches[0], &turn = searches[1];
-    if (!settings_.tryTurned || e.noRotation()) {
-      reachableFor(asIs.w);
-      searchAll(&asIs, 1);
-      return answer(asIs);
+    const bool turning = settings_.tryTurned && !e.noRotation();
+    if (turning) {
+      const ArrangeEntry turnedSize = turned(e);
+      turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
     }
-    const ArrangeEntry turnedSize = turned(e);
-    turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
-    reachableFor(std::min(asIs.w, turn.w));
-    if (candidates_.indexed()) {
-      searchAll(searches, 2);
+    if (candidates_.byX()) {
+      searchReached(searches, turning ? 2 : 1);
+    } else if (candidates_.indexed()) {
+      searchFromTop(asIs, kInf);
+      if (turning) searchFromTop(turn, asIs.found ? asIs.bestSoFar.y : kInf);
     } else {
-      searchAll(&asIs, 1);
-      if (!asIs.found || usableAbove(turn, asIs.bestSoFar.y)) searchAll(&turn, 1);
+      fold(asIs);
+      if (turning && (!asIs.found || usableAbove(turn, asIs.bestSoFar.y))) fold(turn);
     }
+    if (!turning) return answer(asIs);
     EntryRotation::turn(e);
     if (turn.found && (!asIs.found || turn.bestSoFar.y < asIs.bestSoFar.y)) return answer(turn);
     EntryRotation::turnBack(e);
@@ -335,8 +405,8 @@ class Run {
   // Whether the search has a usable candidate lying strictly higher than y.
   bool usableAbove(const Search& s, double y) {
     bool any = false;
-    candidates_.forEachReached([&](std::size_t slot) {
-      if (!any && candidates_.at(slot).y < y && takes(s, slot)) any = true;
+    candidates_.forEach([&](std::size_t slot) {
+      if (!any && candidates_.at(slot).y < y && usable(s, slot)) any = true;
     });
     return any;
   }
@@ -415,11 +485,8 @@ class Run {
       return;
     }
     if (last != nullptr) {
-      // e stands on a candidate the search reached, so every candidate
-      // left of it was reached, or is one of e's own corners (a width below
-      // 0 puts one there).
-      candidates_.forEachReachedOrNear(
-          {last->X, last->Y, last->X + last->MmWidth, last->Y + last->MmHeight},
+      candidates_.forEachAboveLeftOrIn(
+          {e.X, e.Y}, {last->X, last->Y, last->X + last->MmWidth, last->Y + last->MmHeight},
           [&](std::size_t slot) {
             if (shutOff(slot)) candidates_.remove(slot);
           });
@@ -464,6 +531,7 @@ class Run {
 
   void placeOne(std::size_t index) {
     touched_.clear();
+    candidates_.clearReach();
     if (sheetOpened_) takeInLockedUnits(index);
     ArrangeEntry& e = entries_[index];
     const std::optional<CornerPoint> position = searchOrientations(e);
@@ -492,6 +560,7 @@ class Run {
   PlacedEntryGrid grid_, lockedGrid_;
   CandidateList candidates_;
   std::vector<std::size_t> touched_;  // slots a search learnt something about
+  std::vector<uint32_t> inBand_;      // scratch for searchFromTop
   std::vector<uint32_t> onSheet_;  // entry indexes, in placement order
   int32_t sheet_ = 1;
   bool sheetOpened_ = true;

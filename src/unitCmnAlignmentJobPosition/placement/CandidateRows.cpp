@@ -1,0 +1,119 @@
+#include "unitCmnAlignmentJobPosition/placement/CandidateRows.h"
+
+void CandidateRows::configure(double height, double width) {
+  perRow_ = 1.0 / height;
+  perColumn_ = std::isfinite(width) && width > 0 ? static_cast<double>(kColumns) / width : 0.0;
+  rows_.clear();
+  inUse_.clear();
+  used_.clear();
+  blockHeld_.clear();
+  clear();
+}
+
+void CandidateRows::clear() {
+  for (std::size_t row : used_) {
+    Row& r = rows_[row];
+    for (uint64_t bits = r.held; bits != 0; bits &= bits - 1)
+      r.cells[static_cast<std::size_t>(__builtin_ctzll(bits))].clear();
+    r.held = 0;
+    inUse_[row] = 0;
+    blockHeld_[row / kBlock] = 0;
+  }
+  used_.clear();
+  beyond_.clear();
+  firstRow_ = rows_.size();
+}
+
+void CandidateRows::insert(const CornerPoint& c, uint32_t slot) {
+  if (place_.size() <= slot) place_.resize(std::max<std::size_t>(slot + 1, 2 * place_.size()));
+  if (!beyond(c)) {
+    const std::size_t row = rowOf(c.y), col = columnOf(c.x);
+    if (row >= rows_.size()) {
+      rows_.resize(row + 1);
+      inUse_.resize(row + 1, 0);
+      blockHeld_.resize(row / kBlock + 1, 0);
+    }
+    if (!inUse_[row]) {
+      inUse_[row] = 1;
+      used_.push_back(row);
+    }
+    rows_[row].held |= uint64_t{1} << col;
+    blockHeld_[row / kBlock] |= uint64_t{1} << col;
+    firstRow_ = std::min(firstRow_, row);
+  }
+  std::vector<Point>& list = listOf(c);
+  place_[slot] = static_cast<uint32_t>(list.size());
+  list.push_back({c.x, c.y, slot});
+}
+
+// The cell's last point takes the place of the one that goes.
+void CandidateRows::erase(const CornerPoint& c, uint32_t slot) {
+  std::vector<Point>& list = listOf(c);
+  const uint32_t at = place_[slot];
+  list[at] = list.back();
+  place_[list[at].slot] = at;
+  list.pop_back();
+  if (!list.empty() || beyond(c)) return;
+  const std::size_t row = rowOf(c.y);
+  rows_[row].held &= ~(uint64_t{1} << columnOf(c.x));
+  while (firstRow_ < rows_.size() && rows_[firstRow_].held == 0) ++firstRow_;
+}
+
+// The points keep their places in their cells.
+void CandidateRows::renumber(const std::vector<uint32_t>& to) {
+  auto renumberList = [&](std::vector<Point>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      list[i].slot = to[list[i].slot];
+      place_[list[i].slot] = static_cast<uint32_t>(i);
+    }
+  };
+  // Rows left empty leave the list of used rows.
+  std::size_t kept = 0;
+  for (std::size_t row : used_) {
+    Row& r = rows_[row];
+    if (r.held == 0) {
+      inUse_[row] = 0;
+      continue;
+    }
+    for (uint64_t bits = r.held; bits != 0; bits &= bits - 1)
+      renumberList(r.cells[static_cast<std::size_t>(__builtin_ctzll(bits))]);
+    used_[kept++] = row;
+  }
+  used_.resize(kept);
+  renumberList(beyond_);
+}
+
+bool CandidateRows::contains(const CornerPoint& c) const {
+  if (std::isnan(c.x) || std::isnan(c.y)) return false;
+  const std::vector<Point>* list = &beyond_;
+  if (!beyond(c)) {
+    const std::size_t row = rowOf(c.y);
+    if (row >= rows_.size()) return false;
+    list = &rows_[row].cells[columnOf(c.x)];
+  }
+  for (const Point& p : *list) {
+    if (p.x == c.x && p.y == c.y) return true;
+  }
+  return false;
+}
+
+void CandidateRows::collect(const Box& box, std::vector<uint32_t>& out) const {
+  if (std::isnan(box.x0) || std::isnan(box.y0) || std::isnan(box.x1) || std::isnan(box.y1)) return;
+  for (const Point& p : beyond_) out.push_back(p.slot);
+  if (box.x0 > box.x1 || box.y0 > box.y1 || rows_.empty()) return;
+  const uint64_t cols = upTo(columnOf(box.x1)) & ~(upTo(columnOf(box.x0)) >> 1);
+  const std::size_t last = std::min(rowOf(box.y1), rows_.size() - 1);
+  for (std::size_t row = rowOf(box.y0); row <= last; ++row) {
+    for (uint64_t bits = rows_[row].held & cols; bits != 0; bits &= bits - 1) {
+      for (const Point& p : rows_[row].cells[static_cast<std::size_t>(__builtin_ctzll(bits))])
+        out.push_back(p.slot);
+    }
+  }
+}
+
+void CandidateRows::settleBlock(std::size_t block) {
+  uint64_t held = 0;
+  const std::size_t end = std::min(rows_.size(), (block + 1) * kBlock);
+  for (std::size_t row = block * kBlock; row < end; ++row) held |= rows_[row].held;
+  blockHeld_[block] = held;
+}
