@@ -51,7 +51,7 @@ void CandidateList::buildIndex() {
   for (std::size_t slot = 0; slot < items_.size(); ++slot) {
     if (!alive_[slot]) continue;
     byRow_.insert(at_[slot], static_cast<uint32_t>(slot));
-    if (keepByX_) byX_.insert(at_[slot].x, static_cast<uint32_t>(slot));
+    if (keepByX_) byX_.insert(at_[slot], static_cast<uint32_t>(slot));
   }
 }
 
@@ -62,7 +62,7 @@ void CandidateList::append(const CornerPoint& c) {
   alive_.push_back(1);
   if (indexed_) {
     byRow_.insert(c, slot);
-    if (keepByX_) byX_.insert(c.x, slot);
+    if (keepByX_) byX_.insert(c, slot);
   } else if (items_.size() > kIndexFrom) buildIndex();
 }
 
@@ -80,7 +80,7 @@ void CandidateList::remove(std::size_t slot) {
   ++dead_;
   if (indexed_) {
     byRow_.erase(at_[slot], static_cast<uint32_t>(slot));
-    if (keepByX_) byX_.erase(at_[slot].x, static_cast<uint32_t>(slot));
+    if (keepByX_) byX_.erase(at_[slot], static_cast<uint32_t>(slot));
   }
 }
 
@@ -111,14 +111,15 @@ void CandidateList::compactIfSparse() {
 // A list kept by x puts the stripes' slots in list order: a few by sorting
 // them, many through a bit per slot (reading the words in order sorts
 // them), whichever reads less.
-void CandidateList::setReach(double maxX) {
+void CandidateList::setReach(double maxX, double yBelow) {
   reachedByX_ = byX();
   reachX_ = maxX;
+  reachBelow_ = yBelow;
   reachEnd_ = items_.size();
   if (!reachedByX_) return;
   std::vector<uint32_t>& out = reached_;
   out.clear();
-  byX_.collect(maxX, out);
+  byX_.collect(maxX, yBelow, out);
   uint32_t low = UINT32_MAX, high = 0;
   for (uint32_t slot : out) {
     low = std::min(low, slot);

@@ -80,11 +80,11 @@ class CandidateList {
     }
   }
 
-  // Sets the reach: the points with x <= maxX, which forEachReached visits
-  // in list order until the reach is set again (points appended since are
-  // not among them, points removed since are skipped). A long list not
-  // kept by x reads all its points.
-  void setReach(double maxX);
+  // Sets the reach: the points with x <= maxX and y < yBelow, which
+  // forEachReached visits in list order until the reach is set again
+  // (points appended since are not among them, points removed since are
+  // skipped). A long list not kept by x reads all its points.
+  void setReach(double maxX, double yBelow);
   // Forgets the reach (forEachAboveLeftOrIn then reads the rows).
   void clearReach() { reachedByX_ = false; }
 
@@ -92,7 +92,7 @@ class CandidateList {
   void forEachReached(Visit&& visit) {
     if (!reachedByX_) {
       for (std::size_t slot = 0; slot < reachEnd_; ++slot) {
-        if (alive_[slot] && at_[slot].x <= reachX_) visit(slot);
+        if (alive_[slot] && at_[slot].x <= reachX_ && at_[slot].y < reachBelow_) visit(slot);
       }
       return;
     }
@@ -114,8 +114,8 @@ class CandidateList {
   // in no set order; visit may remove the point it is given. A short list
   // visits each of its points once. A list kept by x reads the reach and
   // the points appended since it was set in place of the first kind:
-  // REQUIRES then that the reach holds every point left of corner.x that
-  // was listed when it was set.
+  // REQUIRES then that the reach holds every point left of and above
+  // corner that was listed when it was set.
   template <class Visit>
   void forEachAboveLeftOrIn(const CornerPoint& corner, const Box& box, Visit&& visit) {
     if (!indexed_) {
@@ -159,7 +159,7 @@ class CandidateList {
   // The reach: a short list or one not kept by x keeps its limits, one
   // kept by x the slots.
   bool reachedByX_ = false;
-  double reachX_ = 0.0;
+  double reachX_ = 0.0, reachBelow_ = 0.0;
   std::size_t reachEnd_ = 0;
   std::vector<uint32_t> reached_;
   std::vector<uint64_t> marked_;  // a bit per slot, set only during setReach

@@ -24,18 +24,18 @@ std::size_t CandidateStripes::stripeOf(double x) const {
   return stripe >= kStripes - 1 ? kStripes - 1 : static_cast<std::size_t>(stripe);
 }
 
-void CandidateStripes::insert(double x, uint32_t slot) {
-  const std::size_t s = stripeOf(x);
+void CandidateStripes::insert(const CornerPoint& c, uint32_t slot) {
+  const std::size_t s = stripeOf(c.x);
   std::vector<Point>& stripe = stripes_[s];
   if (place_.size() <= slot) place_.resize(std::max<std::size_t>(slot + 1, 2 * place_.size()));
   place_[slot] = static_cast<uint32_t>(stripe.size());
-  stripe.push_back({x, slot});
+  stripe.push_back({c.x, c.y, slot});
   held_[s / 64] |= uint64_t{1} << (s % 64);
 }
 
 // The stripe's last point takes the place of the one that goes.
-void CandidateStripes::erase(double x, uint32_t slot) {
-  const std::size_t s = stripeOf(x);
+void CandidateStripes::erase(const CornerPoint& c, uint32_t slot) {
+  const std::size_t s = stripeOf(c.x);
   std::vector<Point>& stripe = stripes_[s];
   const uint32_t at = place_[slot];
   stripe[at] = stripe.back();
@@ -54,8 +54,8 @@ void CandidateStripes::renumber(const std::vector<uint32_t>& to) {
   }
 }
 
-void CandidateStripes::collect(double maxX, std::vector<uint32_t>& out) const {
-  if (std::isnan(maxX)) return;
+void CandidateStripes::collect(double maxX, double yBelow, std::vector<uint32_t>& out) const {
+  if (std::isnan(maxX) || std::isnan(yBelow)) return;
   const std::size_t last = stripeOf(maxX);
   for (std::size_t word = 0; word <= last / 64; ++word) {
     for (uint64_t bits = held_[word]; bits != 0; bits &= bits - 1) {
@@ -63,7 +63,7 @@ void CandidateStripes::collect(double maxX, std::vector<uint32_t>& out) const {
       if (s > last) return;
       const bool whole = s < last;
       for (const Point& p : stripes_[s]) {
-        if (whole || p.x <= maxX) out.push_back(p.slot);
+        if ((whole || p.x <= maxX) && p.y < yBelow) out.push_back(p.slot);
       }
     }
   }

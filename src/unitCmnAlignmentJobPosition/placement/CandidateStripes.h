@@ -12,24 +12,27 @@
 #include <cstdint>
 #include <vector>
 
+#include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
+
 class CandidateStripes {
  public:
   // Stripes over [0, width]; a width that is not a positive number makes
   // one stripe. Clears.
   void configure(double width);
   void clear();
-  // REQUIRES: x is a number; slot is not held.
-  void insert(double x, uint32_t slot);
-  // REQUIRES: slot is held, with x.
-  void erase(double x, uint32_t slot);
+  // REQUIRES: c is a number; slot is not held.
+  void insert(const CornerPoint& c, uint32_t slot);
+  // REQUIRES: slot is held, at c.
+  void erase(const CornerPoint& c, uint32_t slot);
   // Gives every point the slot to[slot] (the list closed its gaps).
   void renumber(const std::vector<uint32_t>& to);
-  // Appends the slots of the points with x <= maxX, in no set order.
-  void collect(double maxX, std::vector<uint32_t>& out) const;
+  // Appends the slots of the points with x <= maxX and y < yBelow, in no
+  // set order.
+  void collect(double maxX, double yBelow, std::vector<uint32_t>& out) const;
 
  private:
   struct Point {
-    double x;
+    double x, y;
     uint32_t slot;
   };
   std::size_t stripeOf(double x) const;

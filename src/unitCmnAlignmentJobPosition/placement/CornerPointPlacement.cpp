@@ -38,8 +38,10 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // coordinates up to PlacedEntryGrid::kMaxCoordinate.
 constexpr double kSlack = 0.01;
 // The band below the highest usable candidate a search from the top folds
-// over (see searchFromTop): a thousand tolerances.
-constexpr double kBand = 1.0;  // mm
+// over (see searchFromTop and searchReached): a few tolerances, so that a
+// chain of ties that drifts down through it (the whole list is folded
+// then) is rare but not unheard of.
+constexpr double kBand = 5 * kEps;  // mm
 
 // What the rules read of a placed entry, kept compact for the many checks.
 struct Placed {
@@ -314,17 +316,33 @@ class Run {
     fold(s);
   }
 
-  // The searches side by side in one pass over the candidates reached for
-  // the narrowest of them (a candidate further right fails the rule's
-  // first test of the width); a candidate that cannot beat a search's best
-  // so far is not tested for it at all.
-  void searchReached(Search* searches, std::size_t count) {
-    double narrowest = searches[0].w;
-    for (std::size_t k = 1; k < count; ++k) narrowest = std::min(narrowest, searches[k].w);
-    candidates_.setReach(space_.width - narrowest + kSlack);  // the rule adds before it compares
+  // The search over the candidates with x up to maxX (at least as far
+  // right as its size may stand: a candidate further right fails the
+  // rule's first test of the width), in list order; with yBelow finite,
+  // only when its answer lies higher than yBelow (else it leaves s as it
+  // is).
+  //
+  // With yBelow finite it folds over the candidates above yBelow + kBand
+  // only, which gives the answer of the whole fold when that one lies
+  // higher than yBelow: the fold takes the first usable candidate above
+  // that band whatever it held before (everything else lies lower), and
+  // from there on a candidate a tolerance below everything the fold holds
+  // beats none of it. When the fold holds a point too near the band's
+  // lower edge, the whole reach is folded.
+  //
+  // The caller makes the last reach set hold every candidate left of and
+  // above where the entry goes (see searchOrientations).
+  void searchReached(Search& s, double maxX, double yBelow) {
+    const Search start = s;
+    double lowest = -kInf;
+    candidates_.setReach(maxX, yBelow + kBand);
     candidates_.forEachReached([&](std::size_t slot) {
-      for (std::size_t k = 0; k < count; ++k) take(searches[k], slot);
+      if (take(s, slot)) lowest = std::max(lowest, s.bestSoFar.y);
     });
+    if (yBelow == kInf || lowest + kEps <= yBelow + kBand) return;
+    s = start;
+    candidates_.setReach(maxX, kInf);
+    candidates_.forEachReached([&](std::size_t slot) { take(s, slot); });
   }
 
   // Whether the size fits at the candidate without a conflict (the search's
@@ -372,10 +390,12 @@ class Run {
   //    higher than its highest usable candidate, so it can win only when
   //    it has one strictly higher than the upright answer; most often it
   //    has none, which a look at the few points above that answer tells;
-  //  - a long list kept by x (a placement that tries turns): both searches
-  //    in one pass over the candidates far enough left for the narrower
-  //    size. The turned size is narrow, so it reaches the points along the
-  //    right edge at every height;
+  //  - a long list kept by x (a placement that tries turns): the upright
+  //    search over the candidates far enough left for it, then the turned
+  //    one over those far enough left for the narrower size and above a
+  //    band below the upright answer (searchReached). The turned size is
+  //    narrow and reaches the points along the right edge in every row,
+  //    which a pass from the top down would read all of;
   //  - any other long list: from the top down (searchFromTop), which stops
   //    reading where the answer is found.
   std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
@@ -387,7 +407,15 @@ class Run {
       turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
     }
     if (candidates_.byX()) {
-      searchReached(searches, turning ? 2 : 1);
+      // The last search reaches as far right as either size may stand,
+      // and down to the upright answer and a band below it, so its reach
+      // holds everything left of and above where e goes, whichever answer
+      // it takes. (The rule adds before it compares: kSlack.)
+      searchReached(asIs, space_.width - asIs.w + kSlack, kInf);
+      if (turning) {
+        const double maxX = space_.width - std::min(asIs.w, turn.w) + kSlack;
+        searchReached(turn, maxX, asIs.found ? asIs.bestSoFar.y : kInf);
+      }
     } else if (candidates_.indexed()) {
       searchFromTop(asIs, kInf);
       if (turning) searchFromTop(turn, asIs.found ? asIs.bestSoFar.y : kInf);
