@@ -68,8 +68,9 @@ void CandidateList::append(const CornerPoint& c) {
 
 bool CandidateList::contains(const CornerPoint& c) const {
   if (indexed_) return byRow_.contains(c);
-  for (std::size_t slot = 0; slot < items_.size(); ++slot) {
-    if (alive_[slot] && at_[slot].x == c.x && at_[slot].y == c.y) return true;
+  // From the end: a point offered again was most often listed lately.
+  for (std::size_t slot = items_.size(); slot-- > 0;) {
+    if (at_[slot].x == c.x && at_[slot].y == c.y && alive_[slot]) return true;
   }
   return false;
 }
@@ -85,7 +86,7 @@ void CandidateList::remove(std::size_t slot) {
 }
 
 void CandidateList::compactIfSparse() {
-  if (dead_ < 64 || dead_ * 2 < items_.size()) return;
+  if (dead_ < 16 || dead_ * 2 < items_.size()) return;
   std::size_t kept = 0;
   renumbered_.resize(items_.size());
   for (std::size_t slot = 0; slot < items_.size(); ++slot) {

@@ -3,7 +3,8 @@
 // and removed where they are). Built for lists of many thousands of points
 // of which each step touches a few:
 //   - removal marks a point dead; the list closes the gaps once they are
-//     as many as the living points;
+//     as many as the living points (and at least 16: a short list is read
+//     whole, dead points included);
 //   - a long list also keeps its points in rows across the sheet
 //     (CandidateRows), so that a pass can read them from the top of the
 //     sheet down, far enough left for a size, or near an entry, and "is
