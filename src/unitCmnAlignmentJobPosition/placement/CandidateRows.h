@@ -19,17 +19,14 @@
 #include <vector>
 
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
+#include "unitCmnAlignmentJobPosition/placement/PlacedEntryGrid.h"
 
 class CandidateRows {
  public:
-  static constexpr double kMaxCoordinate = 1e12;  // mm
+  static constexpr double kMaxCoordinate = PlacedEntryGrid::kMaxCoordinate;
   static constexpr std::size_t kColumns = 64;
   static constexpr std::size_t kMaxRows = std::size_t{1} << 14;
-
-  // A box, edges included.
-  struct Box {
-    double x0, y0, x1, y1;
-  };
+  using Box = PlacedEntryGrid::Box;  // edges included
 
   // Sets the row height and the width the columns cover (one column when
   // it is not a positive number), and empties the rows.
