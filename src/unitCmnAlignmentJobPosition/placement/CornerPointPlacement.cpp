@@ -197,19 +197,15 @@ class Run {
     }
     const double right = c.x + w + space_.gapScan, bottom = c.y + h + space_.gapFeed;
     const Box box = span({c.x, right}, {c.y, bottom});
-    // Of the entries in the way, the one closest to the candidate blocks
-    // the most sizes: remembering it saves the most tests later.
+    // The first entry in the way will do: looking on for the one closest
+    // to the candidate (which blocks the most sizes) cost more than the
+    // tests it saved later.
     std::optional<Conflict> found;
-    double closest = kInf;
     grid_.any(box, [&](uint32_t id) {
       const Placed& p = placed_[id];
       if (!Rules::conflicts(p, c.x, c.y, w, h, space_)) return false;
-      const double reach = std::max(p.X - c.x, p.Y - c.y);
-      if (!found || reach < closest) {
-        found = Conflict{{p.X, p.Y}, id};
-        closest = reach;
-      }
-      return false;
+      found = Conflict{{p.X, p.Y}, id};
+      return true;
     });
     if (found) return found;
     lockedGrid_.any(box, [&](uint32_t id) {
