@@ -16,7 +16,7 @@
 #include "unitCmnAlignmentJobPosition/grouping/GroupingXYSlitterArranger.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeNest.h"
 #include "unitCmnAlignmentJobPosition/tiling/TileArrangeSequential.h"
-#include "unitCmnAlignmentJobPosition/tiling/TileArrangeUnspecified.h"
+#include "unitCmnAlignmentJobPosition/tiling/TileArrangeByPrintArea.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
 
 namespace {
@@ -83,7 +83,7 @@ const ArrangeKind kKinds[] = {
     {6, "TileArrangeNest", F::Tiling, "", nullptr, tileMaker<TileArrangeNest>(), nullptr},
     {7, "TileArrangeSequential", F::Tiling, "", nullptr, tileMaker<TileArrangeSequential>(),
      nullptr},
-    {8, "TileArrangeUnspecified", F::Tiling, "", nullptr, tileMaker<TileArrangeUnspecified>(),
+    {8, "TileArrangeUnspecified", F::Tiling, "", nullptr, tileMaker<TileArrangeByPrintArea>(),
      nullptr},
     {9, "SequentialCompositeArranger", F::JobPosition, "Sequential", sequentialAsBuilt, nullptr,
      nullptr},

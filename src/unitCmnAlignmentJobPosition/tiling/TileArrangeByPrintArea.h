@@ -8,7 +8,7 @@
 
 #include "unitCmnAlignmentJobPosition/tiling/AbTilingArranger.h"
 
-class TileArrangeUnspecified : public AbTilingArranger {
+class TileArrangeByPrintArea : public AbTilingArranger {
  protected:
   void layOutTiles() override;
 

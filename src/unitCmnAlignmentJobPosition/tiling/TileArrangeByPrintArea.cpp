@@ -1,11 +1,11 @@
-#include "unitCmnAlignmentJobPosition/tiling/TileArrangeUnspecified.h"
+#include "unitCmnAlignmentJobPosition/tiling/TileArrangeByPrintArea.h"
 
-void TileArrangeUnspecified::layOutTiles() {
+void TileArrangeByPrintArea::layOutTiles() {
   if (firstArrangement().printAreaSet.empty()) oneColumn();
   else sheetPerTile();
 }
 
-void TileArrangeUnspecified::sheetPerTile() {
+void TileArrangeByPrintArea::sheetPerTile() {
   int number = 1;
   for (const Tile& tile : tiles()) {
     ArrangeSection sheet = newSheet();
@@ -14,7 +14,7 @@ void TileArrangeUnspecified::sheetPerTile() {
   }
 }
 
-void TileArrangeUnspecified::oneColumn() {
+void TileArrangeByPrintArea::oneColumn() {
   const PrintSection& p = print();
   requireGap("\"beforeMargin\"", p.beforeMargin);
   requireGap("\"afterMargin\"", p.afterMargin);
