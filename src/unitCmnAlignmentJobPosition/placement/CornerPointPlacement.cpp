@@ -303,13 +303,25 @@ class Run {
         [] { return false; });
     std::sort(inBand_.begin(), inBand_.end());
     const Search start = s;
-    double lowest = -kInf;
-    for (uint32_t slot : inBand_) {
-      if (take(s, slot)) lowest = std::max(lowest, s.bestSoFar.y);
-    }
-    if (lowest + kEps <= band) return;
+    const bool whole = foldAbove(s, band, [&](auto&& visit) {
+      for (uint32_t slot : inBand_) visit(slot);
+    });
+    if (whole) return;
     s = start;
     fold(s);
+  }
+
+  // Folds over the candidates `each` gives (in list order: those above
+  // `band`, and maybe others); whether that is the fold over the whole
+  // list: every point it held lies a tolerance above the band's edge, so
+  // no candidate at or below the edge would have beaten it.
+  template <class Each>
+  bool foldAbove(Search& s, double band, Each&& each) {
+    double lowest = -kInf;
+    each([&](std::size_t slot) {
+      if (take(s, slot)) lowest = std::max(lowest, s.bestSoFar.y);
+    });
+    return lowest + kEps <= band;
   }
 
   // The search over the candidates with x up to maxX (at least as far
@@ -330,12 +342,10 @@ class Run {
   // above where the entry goes (see searchOrientations).
   void searchReached(Search& s, double maxX, double yBelow) {
     const Search start = s;
-    double lowest = -kInf;
     candidates_.setReach(maxX, yBelow + kBand);
-    candidates_.forEachReached([&](std::size_t slot) {
-      if (take(s, slot)) lowest = std::max(lowest, s.bestSoFar.y);
-    });
-    if (yBelow == kInf || lowest + kEps <= yBelow + kBand) return;
+    const bool whole = foldAbove(s, yBelow + kBand,
+                                 [&](auto&& visit) { candidates_.forEachReached(visit); });
+    if (whole) return;  // always so with yBelow infinite
     s = start;
     candidates_.setReach(maxX, kInf);
     candidates_.forEachReached([&](std::size_t slot) { take(s, slot); });
@@ -395,8 +405,7 @@ class Run {
   //  - any other long list: from the top down (searchFromTop), which stops
   //    reading where the answer is found.
   std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
-    Search searches[2] = {searchFor(e.MmWidth, e.MmHeight), {}};
-    Search &asIs = searches[0], &turn = searches[1];
+    Search asIs = searchFor(e.MmWidth, e.MmHeight), turn{};
     const bool turning = settings_.tryTurned && !e.noRotation();
     if (turning) {
       const ArrangeEntry turnedSize = turned(e);
