@@ -1,5 +1,67 @@
 #include "unitCmnAlignmentJobPosition/placement/CandidateRows.h"
 
+#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define UNITCMN_ROWS_SSE2 1
+#endif
+
+namespace {
+
+// Calls found(i) for each i < n with hashes[i] == hash, in order, until
+// it answers true; whether one did. Eight hashes at a time where the
+// processor compares them at once.
+template <class Found>
+bool forEachEqual(const uint16_t* hashes, std::size_t n, uint16_t hash, Found&& found) {
+  std::size_t i = 0;
+#ifdef UNITCMN_ROWS_SSE2
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(hash));
+  for (; i + 8 <= n; i += 8) {
+    const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hashes + i));
+    // Two mask bits per equal hash.
+    for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, wanted)));
+         mask != 0; mask &= mask - 1, mask &= mask - 1) {
+      if (found(i + static_cast<std::size_t>(__builtin_ctz(mask)) / 2)) return true;
+    }
+  }
+#endif
+  for (; i < n; ++i) {
+    if (hashes[i] == hash && found(i)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void CandidateRows::Cell::push(const Point& p) {
+  points.push_back(p);
+  hashes.push_back(hashOf(p.x, p.y));
+}
+
+void CandidateRows::Cell::eraseAt(std::size_t at) {
+  points[at] = points.back();
+  hashes[at] = hashes.back();
+  points.pop_back();
+  hashes.pop_back();
+}
+
+void CandidateRows::Cell::clear() {
+  points.clear();
+  hashes.clear();
+}
+
+// Adding 0.0 makes -0 into +0, so that the two equal zeros hash alike.
+uint16_t CandidateRows::hashOf(double x, double y) {
+  x += 0.0;
+  y += 0.0;
+  uint64_t bx, by;
+  std::memcpy(&bx, &x, sizeof bx);
+  std::memcpy(&by, &y, sizeof by);
+  const uint64_t h = (bx * 0x9E3779B97F4A7C15ull) ^ (by * 0xC2B2AE3D27D4EB4Full);
+  return static_cast<uint16_t>((h ^ (h >> 29)) >> 40);
+}
+
 void CandidateRows::configure(double height, double width) {
   perRow_ = 1.0 / height;
   perColumn_ = std::isfinite(width) && width > 0 ? static_cast<double>(kColumns) / width : 0.0;
@@ -41,19 +103,18 @@ void CandidateRows::insert(const CornerPoint& c, uint32_t slot) {
     blockHeld_[row / kBlock] |= uint64_t{1} << col;
     firstRow_ = std::min(firstRow_, row);
   }
-  std::vector<Point>& list = listOf(c);
-  place_[slot] = static_cast<uint32_t>(list.size());
-  list.push_back({c.x, c.y, slot});
+  Cell& cell = cellOf(c);
+  place_[slot] = static_cast<uint32_t>(cell.points.size());
+  cell.push({c.x, c.y, slot});
 }
 
 // The cell's last point takes the place of the one that goes.
 void CandidateRows::erase(const CornerPoint& c, uint32_t slot) {
-  std::vector<Point>& list = listOf(c);
+  Cell& cell = cellOf(c);
   const uint32_t at = place_[slot];
-  list[at] = list.back();
-  place_[list[at].slot] = at;
-  list.pop_back();
-  if (!list.empty() || beyond(c)) return;
+  cell.eraseAt(at);
+  if (at < cell.points.size()) place_[cell.points[at].slot] = at;
+  if (!cell.points.empty() || beyond(c)) return;
   const std::size_t row = rowOf(c.y);
   rows_[row].held &= ~(uint64_t{1} << columnOf(c.x));
   while (firstRow_ < rows_.size() && rows_[firstRow_].held == 0) ++firstRow_;
@@ -61,10 +122,10 @@ void CandidateRows::erase(const CornerPoint& c, uint32_t slot) {
 
 // The points keep their places in their cells.
 void CandidateRows::renumber(const std::vector<uint32_t>& to) {
-  auto renumberList = [&](std::vector<Point>& list) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      list[i].slot = to[list[i].slot];
-      place_[list[i].slot] = static_cast<uint32_t>(i);
+  auto renumberCell = [&](Cell& cell) {
+    for (std::size_t i = 0; i < cell.points.size(); ++i) {
+      cell.points[i].slot = to[cell.points[i].slot];
+      place_[cell.points[i].slot] = static_cast<uint32_t>(i);
     }
   };
   // Rows left empty leave the list of used rows.
@@ -76,36 +137,37 @@ void CandidateRows::renumber(const std::vector<uint32_t>& to) {
       continue;
     }
     for (uint64_t bits = r.held; bits != 0; bits &= bits - 1)
-      renumberList(r.cells[static_cast<std::size_t>(__builtin_ctzll(bits))]);
+      renumberCell(r.cells[static_cast<std::size_t>(__builtin_ctzll(bits))]);
     used_[kept++] = row;
   }
   used_.resize(kept);
-  renumberList(beyond_);
+  renumberCell(beyond_);
 }
 
 bool CandidateRows::contains(const CornerPoint& c) const {
   if (std::isnan(c.x) || std::isnan(c.y)) return false;
-  const std::vector<Point>* list = &beyond_;
+  const Cell* cell = &beyond_;
   if (!beyond(c)) {
     const std::size_t row = rowOf(c.y);
     if (row >= rows_.size()) return false;
-    list = &rows_[row].cells[columnOf(c.x)];
+    cell = &rows_[row].cells[columnOf(c.x)];
   }
-  for (const Point& p : *list) {
-    if (p.x == c.x && p.y == c.y) return true;
-  }
-  return false;
+  return forEachEqual(cell->hashes.data(), cell->hashes.size(), hashOf(c.x, c.y),
+                      [&](std::size_t i) {
+                        const Point& p = cell->points[i];
+                        return p.x == c.x && p.y == c.y;
+                      });
 }
 
 void CandidateRows::collect(const Box& box, std::vector<uint32_t>& out) const {
   if (std::isnan(box.x0) || std::isnan(box.y0) || std::isnan(box.x1) || std::isnan(box.y1)) return;
-  for (const Point& p : beyond_) out.push_back(p.slot);
+  for (const Point& p : beyond_.points) out.push_back(p.slot);
   if (box.x0 > box.x1 || box.y0 > box.y1 || rows_.empty()) return;
   const uint64_t cols = upTo(columnOf(box.x1)) & ~(upTo(columnOf(box.x0)) >> 1);
   const std::size_t last = std::min(rowOf(box.y1), rows_.size() - 1);
   for (std::size_t row = rowOf(box.y0); row <= last; ++row) {
     for (uint64_t bits = rows_[row].held & cols; bits != 0; bits &= bits - 1) {
-      for (const Point& p : rows_[row].cells[static_cast<std::size_t>(__builtin_ctzll(bits))])
+      for (const Point& p : rows_[row].cells[static_cast<std::size_t>(__builtin_ctzll(bits))].points)
         out.push_back(p.slot);
     }
   }

@@ -45,7 +45,7 @@ class CandidateRows {
   // some others. A box with a NaN edge holds no point.
   void collect(const Box& box, std::vector<uint32_t>& out) const;
   // Whether points lie beyond the rows (forEachTopDown leaves them out).
-  bool anyBeyond() const { return !beyond_.empty(); }
+  bool anyBeyond() const { return !beyond_.points.empty(); }
 
   // Visits the points with x <= maxX and y < yBelow a row at a time, from
   // the top (within a row in no set order): visit(slot) for each, then
@@ -67,7 +67,7 @@ class CandidateRows {
         const std::size_t col = static_cast<std::size_t>(__builtin_ctzll(bits));
         // The columns before lastCol hold only points left of maxX.
         const bool whole = col < lastCol;
-        for (const Point& p : rows_[row].cells[col]) {
+        for (const Point& p : rows_[row].cells[col].points) {
           if ((whole || p.x <= maxX) && p.y < yBelow) {
             visit(static_cast<std::size_t>(p.slot));
             any = true;
@@ -84,10 +84,24 @@ class CandidateRows {
     double x, y;
     uint32_t slot;
   };
+  // The points of a cell, and beside them a 16-bit hash of each, which
+  // "is this point listed?" reads first: cells along the right edge can
+  // hold a few hundred points (a narrow unit there forms a corner with the
+  // right edge of every row below it), and reading their hashes costs a
+  // tenth of reading the points.
+  struct Cell {
+    std::vector<Point> points;
+    std::vector<uint16_t> hashes;
+    void push(const Point& p);
+    void eraseAt(std::size_t at);  // the last point takes its place
+    void clear();
+  };
   struct Row {
     uint64_t held = 0;  // bit k: cell k holds points
-    std::array<std::vector<Point>, kColumns> cells;
+    std::array<Cell, kColumns> cells;
   };
+  // Equal points have equal hashes (0 and -0 included).
+  static uint16_t hashOf(double x, double y);
   static constexpr std::size_t kBeyond = SIZE_MAX;
   static uint64_t upTo(std::size_t col) {
     return col + 1 >= 64 ? ~uint64_t{0} : (uint64_t{1} << (col + 1)) - 1;
@@ -104,7 +118,7 @@ class CandidateRows {
   static bool beyond(const CornerPoint& c) {
     return !(std::fabs(c.x) <= kMaxCoordinate && std::fabs(c.y) <= kMaxCoordinate);
   }
-  std::vector<Point>& listOf(const CornerPoint& c) {
+  Cell& cellOf(const CornerPoint& c) {
     return beyond(c) ? beyond_ : rows_[rowOf(c.y)].cells[columnOf(c.x)];
   }
   void settleBlock(std::size_t block);
@@ -112,7 +126,7 @@ class CandidateRows {
   double perRow_ = 1.0;     // 1 / row height
   double perColumn_ = 0.0;  // kColumns / width
   std::vector<Row> rows_;
-  std::vector<Point> beyond_;
+  Cell beyond_;
   std::vector<uint32_t> place_;       // by slot: where in its cell's list the point is
   std::vector<std::size_t> used_;     // the rows that have held points since the last clear
   std::vector<unsigned char> inUse_;  // by row
