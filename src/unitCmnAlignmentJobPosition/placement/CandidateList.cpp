@@ -1,6 +1,7 @@
 #include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
 
 #include <algorithm>
+#include <limits>
 
 // Keeps a quadrant in the slot of one it contains, else in a free slot,
 // else in place of the one with the largest corner, unless its own corner
@@ -31,6 +32,7 @@ void CandidateList::configure(double rowHeight, double width, bool byX) {
 void CandidateList::clear() {
   items_.clear();
   at_.clear();
+  hashes_.clear();
   alive_.clear();
   dropIndex();
   dead_ = 0;
@@ -59,6 +61,7 @@ void CandidateList::append(const CornerPoint& c) {
   const auto slot = static_cast<uint32_t>(items_.size());
   items_.emplace_back();
   at_.push_back(c);
+  hashes_.push_back(PointHash::of(c.x, c.y));
   alive_.push_back(1);
   if (indexed_) {
     byRow_.insert(c, slot);
@@ -68,11 +71,10 @@ void CandidateList::append(const CornerPoint& c) {
 
 bool CandidateList::contains(const CornerPoint& c) const {
   if (indexed_) return byRow_.contains(c);
-  // From the end: a point offered again was most often listed lately.
-  for (std::size_t slot = items_.size(); slot-- > 0;) {
-    if (at_[slot].x == c.x && at_[slot].y == c.y && alive_[slot]) return true;
-  }
-  return false;
+  return PointHash::forEachEqual(hashes_.data(), hashes_.size(), PointHash::of(c.x, c.y),
+                                 [&](std::size_t slot) {
+                                   return at_[slot].x == c.x && at_[slot].y == c.y && alive_[slot];
+                                 });
 }
 
 void CandidateList::remove(std::size_t slot) {
@@ -83,6 +85,8 @@ void CandidateList::remove(std::size_t slot) {
     byRow_.erase(at_[slot], static_cast<uint32_t>(slot));
     if (keepByX_) byX_.erase(at_[slot], static_cast<uint32_t>(slot));
   }
+  const double inf = std::numeric_limits<double>::infinity();
+  at_[slot] = {inf, inf};
 }
 
 void CandidateList::compactIfSparse() {
@@ -93,11 +97,13 @@ void CandidateList::compactIfSparse() {
     if (!alive_[slot]) continue;
     items_[kept] = items_[slot];
     at_[kept] = at_[slot];
+    hashes_[kept] = hashes_[slot];
     renumbered_[slot] = static_cast<uint32_t>(kept);
     ++kept;
   }
   items_.resize(kept);
   at_.resize(kept);
+  hashes_.resize(kept);
   alive_.assign(kept, 1);
   dead_ = 0;
   if (items_.size() <= kIndexFrom / 2) {

@@ -27,6 +27,7 @@
 #include "unitCmnAlignmentJobPosition/placement/CandidateRows.h"
 #include "unitCmnAlignmentJobPosition/placement/CandidateStripes.h"
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
+#include "unitCmnAlignmentJobPosition/placement/PointHash.h"
 
 class CandidateList {
  public:
@@ -79,6 +80,14 @@ class CandidateList {
     for (std::size_t slot = 0; slot < items_.size(); ++slot) {
       if (alive_[slot]) visit(slot);
     }
+  }
+  // Calls visit(slot) for every slot, in list order, the removed points'
+  // too: at() gives those as (+inf, +inf), which no search prefers to
+  // anything, so a search need not tell them apart (whether a slot is
+  // living is a branch no processor can guess).
+  template <class Visit>
+  void forEachSlot(Visit&& visit) {
+    for (std::size_t slot = 0; slot < items_.size(); ++slot) visit(slot);
   }
 
   // Sets the reach: the points with x <= maxX and y < yBelow, which
@@ -149,6 +158,7 @@ class CandidateList {
   // By slot: what each point learnt, where it lies, whether it is listed.
   std::vector<Item> items_;
   std::vector<CornerPoint> at_;
+  std::vector<uint16_t> hashes_;  // PointHash of at_, read by contains()
   std::vector<unsigned char> alive_;
   // The rows are built when the list grows past kIndexFrom slots and
   // dropped when a compaction leaves half of that or fewer.

@@ -1,42 +1,8 @@
 #include "unitCmnAlignmentJobPosition/placement/CandidateRows.h"
 
-#include <cstring>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define UNITCMN_ROWS_SSE2 1
-#endif
-
-namespace {
-
-// Calls found(i) for each i < n with hashes[i] == hash, in order, until
-// it answers true; whether one did. Eight hashes at a time where the
-// processor compares them at once.
-template <class Found>
-bool forEachEqual(const uint16_t* hashes, std::size_t n, uint16_t hash, Found&& found) {
-  std::size_t i = 0;
-#ifdef UNITCMN_ROWS_SSE2
-  const __m128i wanted = _mm_set1_epi16(static_cast<short>(hash));
-  for (; i + 8 <= n; i += 8) {
-    const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hashes + i));
-    // Two mask bits per equal hash.
-    for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, wanted)));
-         mask != 0; mask &= mask - 1, mask &= mask - 1) {
-      if (found(i + static_cast<std::size_t>(__builtin_ctz(mask)) / 2)) return true;
-    }
-  }
-#endif
-  for (; i < n; ++i) {
-    if (hashes[i] == hash && found(i)) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 void CandidateRows::Cell::push(const Point& p) {
   points.push_back(p);
-  hashes.push_back(hashOf(p.x, p.y));
+  hashes.push_back(PointHash::of(p.x, p.y));
 }
 
 void CandidateRows::Cell::eraseAt(std::size_t at) {
@@ -49,17 +15,6 @@ void CandidateRows::Cell::eraseAt(std::size_t at) {
 void CandidateRows::Cell::clear() {
   points.clear();
   hashes.clear();
-}
-
-// Adding 0.0 makes -0 into +0, so that the two equal zeros hash alike.
-uint16_t CandidateRows::hashOf(double x, double y) {
-  x += 0.0;
-  y += 0.0;
-  uint64_t bx, by;
-  std::memcpy(&bx, &x, sizeof bx);
-  std::memcpy(&by, &y, sizeof by);
-  const uint64_t h = (bx * 0x9E3779B97F4A7C15ull) ^ (by * 0xC2B2AE3D27D4EB4Full);
-  return static_cast<uint16_t>((h ^ (h >> 29)) >> 40);
 }
 
 void CandidateRows::configure(double height, double width) {
@@ -152,7 +107,7 @@ bool CandidateRows::contains(const CornerPoint& c) const {
     if (row >= rows_.size()) return false;
     cell = &rows_[row].cells[columnOf(c.x)];
   }
-  return forEachEqual(cell->hashes.data(), cell->hashes.size(), hashOf(c.x, c.y),
+  return PointHash::forEachEqual(cell->hashes.data(), cell->hashes.size(), PointHash::of(c.x, c.y),
                       [&](std::size_t i) {
                         const Point& p = cell->points[i];
                         return p.x == c.x && p.y == c.y;

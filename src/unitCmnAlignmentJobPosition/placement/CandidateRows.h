@@ -20,6 +20,7 @@
 
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 #include "unitCmnAlignmentJobPosition/placement/PlacedEntryGrid.h"
+#include "unitCmnAlignmentJobPosition/placement/PointHash.h"
 
 class CandidateRows {
  public:
@@ -84,11 +85,10 @@ class CandidateRows {
     double x, y;
     uint32_t slot;
   };
-  // The points of a cell, and beside them a 16-bit hash of each, which
-  // "is this point listed?" reads first: cells along the right edge can
-  // hold a few hundred points (a narrow unit there forms a corner with the
-  // right edge of every row below it), and reading their hashes costs a
-  // tenth of reading the points.
+  // The points of a cell, and beside them their hashes, which "is this
+  // point listed?" reads: cells along the right edge can hold a few
+  // hundred points (a narrow unit there forms a corner with the right edge
+  // of every row below it).
   struct Cell {
     std::vector<Point> points;
     std::vector<uint16_t> hashes;
@@ -100,8 +100,6 @@ class CandidateRows {
     uint64_t held = 0;  // bit k: cell k holds points
     std::array<Cell, kColumns> cells;
   };
-  // Equal points have equal hashes (0 and -0 included).
-  static uint16_t hashOf(double x, double y);
   static constexpr std::size_t kBeyond = SIZE_MAX;
   static uint64_t upTo(std::size_t col) {
     return col + 1 >= 64 ? ~uint64_t{0} : (uint64_t{1} << (col + 1)) - 1;

@@ -255,7 +255,7 @@ class Run {
   // The fold of the rules: the candidates in list order, each taken when
   // the search takes it.
   void fold(Search& s) {
-    candidates_.forEach([&](std::size_t slot) { take(s, slot); });
+    candidates_.forEachSlot([&](std::size_t slot) { take(s, slot); });
   }
 
   bool take(Search& s, std::size_t slot) {
