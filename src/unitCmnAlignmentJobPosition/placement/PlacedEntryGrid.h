@@ -41,6 +41,7 @@ class PlacedEntryGrid {
   // once); answers true as soon as visit does.
   template <class Visit>
   bool any(const Box& box, Visit&& visit) const {
+    if (filed_.empty()) return false;  // (most sheets hold no locked unit)
     for (uint32_t id : wide_) {
       if (visit(id)) return true;
     }
