@@ -109,7 +109,8 @@ TEST(CandidateList, PassesReachEveryLivingPointTheyAskFor) {
           ASSERT_TRUE(near.count(s)) << where;
         }
       }
-      for (std::size_t s : near) ASSERT_TRUE(plain[s].alive) << where;
+      // A short list also hands out its removed slots.
+      for (std::size_t s : near) ASSERT_TRUE(plain[s].alive || !list.indexed()) << where;
 
       const CornerPoint probe = plain[random() % plain.size()].at;
       bool listed = false;

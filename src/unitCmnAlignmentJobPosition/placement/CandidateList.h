@@ -74,10 +74,12 @@ class CandidateList {
   bool byX() const { return indexed_ && keepByX_; }
   bool allInRows() const { return indexed_ && !byRow_.anyBeyond(); }
 
-  // Calls visit(slot) for every living point, in list order.
+  // Calls visit(slot) for every living point, in list order. visit must
+  // not append.
   template <class Visit>
   void forEach(Visit&& visit) {
-    for (std::size_t slot = 0; slot < items_.size(); ++slot) {
+    const std::size_t end = alive_.size();
+    for (std::size_t slot = 0; slot < end; ++slot) {
       if (alive_[slot]) visit(slot);
     }
   }
@@ -87,7 +89,8 @@ class CandidateList {
   // living is a branch no processor can guess).
   template <class Visit>
   void forEachSlot(Visit&& visit) {
-    for (std::size_t slot = 0; slot < items_.size(); ++slot) visit(slot);
+    const std::size_t end = alive_.size();
+    for (std::size_t slot = 0; slot < end; ++slot) visit(slot);
   }
 
   // Sets the reach: the points with x <= maxX and y < yBelow, which
@@ -122,14 +125,14 @@ class CandidateList {
   // Calls visit(slot) for the living points left of and above `corner`
   // (x <= corner.x, y < corner.y) and those in the box, and maybe others,
   // in no set order; visit may remove the point it is given. A short list
-  // visits each of its points once. A list kept by x reads the reach and
+  // visits each of its slots once, removed ones too (see forEachSlot). A list kept by x reads the reach and
   // the points appended since it was set in place of the first kind:
   // REQUIRES then that the reach holds every point left of and above
   // corner that was listed when it was set.
   template <class Visit>
   void forEachAboveLeftOrIn(const CornerPoint& corner, const Box& box, Visit&& visit) {
     if (!indexed_) {
-      forEach(visit);
+      forEachSlot(visit);
       return;
     }
     near_.clear();
