@@ -21,6 +21,7 @@ void PlacedEntryGrid::configure(double cellSize, double width) {
   maxRows_ = kMaxCells / cols_;
   cells_.clear();
   rows_ = 0;
+  rowCapacity_ = 0;
   used_.clear();
   wide_.clear();
   filed_.clear();
@@ -33,10 +34,24 @@ void PlacedEntryGrid::clear() {
   filed_.clear();
 }
 
+// Room for more rows: each column's cells move to their new places (the
+// cells' lists move, their ids stay where they are).
 void PlacedEntryGrid::growRows(std::size_t rows) {
   if (rows <= rows_) return;
   rows_ = rows;
-  cells_.resize(rows_ * cols_);
+  if (rows_ <= rowCapacity_) return;
+  // An odd capacity: with a power of two, the cells of one row in every
+  // column would fall into one set of the processor's cache.
+  const std::size_t capacity =
+      std::max(rows_, std::min(std::max(2 * rowCapacity_, std::size_t{16}) + 1, maxRows_));
+  std::vector<std::vector<uint32_t>> cells(capacity * cols_);
+  for (std::size_t& cell : used_) {
+    const std::size_t col = cell / rowCapacity_, row = cell % rowCapacity_;
+    cells[col * capacity + row] = std::move(cells_[cell]);
+    cell = col * capacity + row;
+  }
+  cells_.swap(cells);
+  rowCapacity_ = capacity;
 }
 
 void PlacedEntryGrid::add(uint32_t id, const Box& box) {
@@ -55,9 +70,9 @@ void PlacedEntryGrid::add(uint32_t id, const Box& box) {
   growRows(row1 + 1);
   for (std::size_t r = row0; r <= row1; ++r) {
     for (std::size_t c = col0; c <= col1; ++c) {
-      std::vector<uint32_t>& cell = cells_[r * cols_ + c];
+      std::vector<uint32_t>& cell = cells_[cellAt(r, c)];
       if (cell.empty()) {
-        used_.push_back(r * cols_ + c);
+        used_.push_back(cellAt(r, c));
         cell.reserve(8);
       }
       cell.push_back(id);

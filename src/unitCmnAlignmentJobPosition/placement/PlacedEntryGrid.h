@@ -52,10 +52,21 @@ class PlacedEntryGrid {
       }
       return false;
     }
-    for (std::size_t row = r.row0; row <= r.row1; ++row) {
-      const std::size_t base = row * cols_;
+    // The longer side of the box in the inner loop (the order of the
+    // visits makes no difference to a caller).
+    if (r.row1 - r.row0 >= r.col1 - r.col0) {
       for (std::size_t col = r.col0; col <= r.col1; ++col) {
-        for (uint32_t id : cells_[base + col]) {
+        for (std::size_t row = r.row0; row <= r.row1; ++row) {
+          for (uint32_t id : cells_[cellAt(row, col)]) {
+            if (visit(id)) return true;
+          }
+        }
+      }
+      return false;
+    }
+    for (std::size_t row = r.row0; row <= r.row1; ++row) {
+      for (std::size_t col = r.col0; col <= r.col1; ++col) {
+        for (uint32_t id : cells_[cellAt(row, col)]) {
           if (visit(id)) return true;
         }
       }
@@ -74,7 +85,7 @@ class PlacedEntryGrid {
     }
     const std::size_t r = row(y);
     if (r >= rows_) return false;
-    for (uint32_t id : cells_[r * cols_ + column(x)]) {
+    for (uint32_t id : cells_[cellAt(r, column(x))]) {
       if (visit(id)) return true;
     }
     return false;
@@ -101,12 +112,16 @@ class PlacedEntryGrid {
     return index >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(index);
   }
   void growRows(std::size_t rows);
+  // Cells are kept column after column, so that a query down a column (the
+  // entries below an entry placed high up) reads them one after another.
+  std::size_t cellAt(std::size_t row, std::size_t col) const { return col * rowCapacity_ + row; }
 
   double perCell_ = 1.0;  // 1 / cell size
   std::size_t cols_ = 1;
   std::size_t maxRows_ = 1;
-  std::size_t rows_ = 0;
-  std::vector<std::vector<uint32_t>> cells_;  // row after row, cols_ cells each
+  std::size_t rows_ = 0;          // rows that may hold entries
+  std::size_t rowCapacity_ = 0;  // rows each column has room for
+  std::vector<std::vector<uint32_t>> cells_;  // column after column
   std::vector<std::size_t> used_;             // cells holding entries
   std::vector<uint32_t> wide_;                // entries every query answers
   std::vector<uint32_t> filed_;               // every entry
