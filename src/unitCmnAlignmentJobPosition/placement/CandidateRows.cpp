@@ -21,6 +21,7 @@ void CandidateRows::configure(double height, double width) {
   perRow_ = 1.0 / height;
   perColumn_ = std::isfinite(width) && width > 0 ? static_cast<double>(kColumns) / width : 0.0;
   rows_.clear();
+  held_.clear();
   inUse_.clear();
   used_.clear();
   blockHeld_.clear();
@@ -30,9 +31,9 @@ void CandidateRows::configure(double height, double width) {
 void CandidateRows::clear() {
   for (std::size_t row : used_) {
     Row& r = rows_[row];
-    for (uint64_t bits = r.held; bits != 0; bits &= bits - 1)
+    for (uint64_t bits = held_[row]; bits != 0; bits &= bits - 1)
       r.cells[static_cast<std::size_t>(__builtin_ctzll(bits))].clear();
-    r.held = 0;
+    held_[row] = 0;
     inUse_[row] = 0;
     blockHeld_[row / kBlock] = 0;
   }
@@ -47,6 +48,7 @@ void CandidateRows::insert(const CornerPoint& c, uint32_t slot) {
     const std::size_t row = rowOf(c.y), col = columnOf(c.x);
     if (row >= rows_.size()) {
       rows_.resize(row + 1);
+      held_.resize(row + 1, 0);
       inUse_.resize(row + 1, 0);
       blockHeld_.resize(row / kBlock + 1, 0);
     }
@@ -54,7 +56,7 @@ void CandidateRows::insert(const CornerPoint& c, uint32_t slot) {
       inUse_[row] = 1;
       used_.push_back(row);
     }
-    rows_[row].held |= uint64_t{1} << col;
+    held_[row] |= uint64_t{1} << col;
     blockHeld_[row / kBlock] |= uint64_t{1} << col;
     firstRow_ = std::min(firstRow_, row);
   }
@@ -71,8 +73,8 @@ void CandidateRows::erase(const CornerPoint& c, uint32_t slot) {
   if (at < cell.points.size()) place_[cell.points[at].slot] = at;
   if (!cell.points.empty() || beyond(c)) return;
   const std::size_t row = rowOf(c.y);
-  rows_[row].held &= ~(uint64_t{1} << columnOf(c.x));
-  while (firstRow_ < rows_.size() && rows_[firstRow_].held == 0) ++firstRow_;
+  held_[row] &= ~(uint64_t{1} << columnOf(c.x));
+  while (firstRow_ < held_.size() && held_[firstRow_] == 0) ++firstRow_;
 }
 
 // The points keep their places in their cells.
@@ -87,11 +89,11 @@ void CandidateRows::renumber(const std::vector<uint32_t>& to) {
   std::size_t kept = 0;
   for (std::size_t row : used_) {
     Row& r = rows_[row];
-    if (r.held == 0) {
+    if (held_[row] == 0) {
       inUse_[row] = 0;
       continue;
     }
-    for (uint64_t bits = r.held; bits != 0; bits &= bits - 1)
+    for (uint64_t bits = held_[row]; bits != 0; bits &= bits - 1)
       renumberCell(r.cells[static_cast<std::size_t>(__builtin_ctzll(bits))]);
     used_[kept++] = row;
   }
@@ -121,7 +123,7 @@ void CandidateRows::collect(const Box& box, std::vector<uint32_t>& out) const {
   const uint64_t cols = upTo(columnOf(box.x1)) & ~(upTo(columnOf(box.x0)) >> 1);
   const std::size_t last = std::min(rowOf(box.y1), rows_.size() - 1);
   for (std::size_t row = rowOf(box.y0); row <= last; ++row) {
-    for (uint64_t bits = rows_[row].held & cols; bits != 0; bits &= bits - 1) {
+    for (uint64_t bits = held_[row] & cols; bits != 0; bits &= bits - 1) {
       for (const Point& p : rows_[row].cells[static_cast<std::size_t>(__builtin_ctzll(bits))].points)
         out.push_back(p.slot);
     }
@@ -131,6 +133,6 @@ void CandidateRows::collect(const Box& box, std::vector<uint32_t>& out) const {
 void CandidateRows::settleBlock(std::size_t block) {
   uint64_t held = 0;
   const std::size_t end = std::min(rows_.size(), (block + 1) * kBlock);
-  for (std::size_t row = block * kBlock; row < end; ++row) held |= rows_[row].held;
+  for (std::size_t row = block * kBlock; row < end; ++row) held |= held_[row];
   blockHeld_[block] = held;
 }

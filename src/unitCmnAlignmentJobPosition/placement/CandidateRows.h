@@ -64,7 +64,7 @@ class CandidateRows {
         continue;
       }
       bool any = false;
-      for (uint64_t bits = rows_[row].held & reach; bits != 0; bits &= bits - 1) {
+      for (uint64_t bits = held_[row] & reach; bits != 0; bits &= bits - 1) {
         const std::size_t col = static_cast<std::size_t>(__builtin_ctzll(bits));
         // The columns before lastCol hold only points left of maxX.
         const bool whole = col < lastCol;
@@ -97,7 +97,6 @@ class CandidateRows {
     void clear();
   };
   struct Row {
-    uint64_t held = 0;  // bit k: cell k holds points
     std::array<Cell, kColumns> cells;
   };
   static constexpr std::size_t kBeyond = SIZE_MAX;
@@ -124,6 +123,9 @@ class CandidateRows {
   double perRow_ = 1.0;     // 1 / row height
   double perColumn_ = 0.0;  // kColumns / width
   std::vector<Row> rows_;
+  // By row, bit k: cell k holds points. Apart from the rows, so that a
+  // pass from the top reads eight rows' bits from one cache line.
+  std::vector<uint64_t> held_;
   Cell beyond_;
   std::vector<uint32_t> place_;       // by slot: where in its cell's list the point is
   std::vector<std::size_t> used_;     // the rows that have held points since the last clear
