@@ -20,6 +20,8 @@ void PlacedEntryGrid::configure(double cellSize, double width) {
   cols_ = static_cast<std::size_t>(std::min(columns, 1024.0));
   maxRows_ = kMaxCells / cols_;
   cells_.clear();
+  spill_.clear();
+  spillUsed_ = 0;
   rows_ = 0;
   rowCapacity_ = 0;
   used_.clear();
@@ -28,14 +30,15 @@ void PlacedEntryGrid::configure(double cellSize, double width) {
 }
 
 void PlacedEntryGrid::clear() {
-  for (std::size_t cell : used_) cells_[cell].clear();
+  for (std::size_t cell : used_) cells_[cell].count = 0;
+  for (std::size_t i = 0; i < spillUsed_; ++i) spill_[i].clear();
+  spillUsed_ = 0;
   used_.clear();
   wide_.clear();
   filed_.clear();
 }
 
-// Room for more rows: each column's cells move to their new places (the
-// cells' lists move, their ids stay where they are).
+// Room for more rows: each column's cells move to their new places.
 void PlacedEntryGrid::growRows(std::size_t rows) {
   if (rows <= rows_) return;
   rows_ = rows;
@@ -44,10 +47,10 @@ void PlacedEntryGrid::growRows(std::size_t rows) {
   // column would fall into one set of the processor's cache.
   const std::size_t capacity =
       std::max(rows_, std::min(std::max(2 * rowCapacity_, std::size_t{16}) + 1, maxRows_));
-  std::vector<std::vector<uint32_t>> cells(capacity * cols_);
+  std::vector<Cell> cells(capacity * cols_);
   for (std::size_t& cell : used_) {
     const std::size_t col = cell / rowCapacity_, row = cell % rowCapacity_;
-    cells[col * capacity + row] = std::move(cells_[cell]);
+    cells[col * capacity + row] = cells_[cell];
     cell = col * capacity + row;
   }
   cells_.swap(cells);
@@ -70,14 +73,24 @@ void PlacedEntryGrid::add(uint32_t id, const Box& box) {
   growRows(row1 + 1);
   for (std::size_t r = row0; r <= row1; ++r) {
     for (std::size_t c = col0; c <= col1; ++c) {
-      std::vector<uint32_t>& cell = cells_[cellAt(r, c)];
-      if (cell.empty()) {
-        used_.push_back(cellAt(r, c));
-        cell.reserve(8);
-      }
-      cell.push_back(id);
+      Cell& cell = cells_[cellAt(r, c)];
+      if (cell.count == 0) used_.push_back(cellAt(r, c));
+      push(cell, id);
     }
   }
+}
+
+void PlacedEntryGrid::push(Cell& cell, uint32_t id) {
+  if (cell.count < kInline) {
+    cell.ids[cell.count++] = id;
+    return;
+  }
+  if (cell.count == kInline) {
+    if (spillUsed_ == spill_.size()) spill_.emplace_back();
+    cell.spill = static_cast<uint32_t>(spillUsed_++);
+  }
+  spill_[cell.spill].push_back(id);
+  ++cell.count;
 }
 
 bool PlacedEntryGrid::range(const Box& box, Range& r) const {

@@ -57,18 +57,14 @@ class PlacedEntryGrid {
     if (r.row1 - r.row0 >= r.col1 - r.col0) {
       for (std::size_t col = r.col0; col <= r.col1; ++col) {
         for (std::size_t row = r.row0; row <= r.row1; ++row) {
-          for (uint32_t id : cells_[cellAt(row, col)]) {
-            if (visit(id)) return true;
-          }
+          if (anyIn(cells_[cellAt(row, col)], visit)) return true;
         }
       }
       return false;
     }
     for (std::size_t row = r.row0; row <= r.row1; ++row) {
       for (std::size_t col = r.col0; col <= r.col1; ++col) {
-        for (uint32_t id : cells_[cellAt(row, col)]) {
-          if (visit(id)) return true;
-        }
+        if (anyIn(cells_[cellAt(row, col)], visit)) return true;
       }
     }
     return false;
@@ -85,10 +81,7 @@ class PlacedEntryGrid {
     }
     const std::size_t r = row(y);
     if (r >= rows_) return false;
-    for (uint32_t id : cells_[cellAt(r, column(x))]) {
-      if (visit(id)) return true;
-    }
-    return false;
+    return anyIn(cells_[cellAt(r, column(x))], visit);
   }
 
   // Appends the entries near any of the boxes to out, each once, in
@@ -96,6 +89,29 @@ class PlacedEntryGrid {
   void collect(const std::vector<Box>& boxes, std::vector<uint32_t>& out);
 
  private:
+  // A cell keeps its first kInline ids in itself and the others in a list
+  // of spill_: a query down a column then reads two cells to a cache line
+  // and, mostly, nothing else.
+  static constexpr std::size_t kInline = 6;
+  struct Cell {
+    uint32_t count = 0;
+    uint32_t ids[kInline] = {};
+    uint32_t spill = 0;  // index into spill_ once count > kInline
+  };
+  template <class Visit>
+  bool anyIn(const Cell& cell, Visit&& visit) const {
+    const std::size_t inside = cell.count < kInline ? cell.count : kInline;
+    for (std::size_t i = 0; i < inside; ++i) {
+      if (visit(cell.ids[i])) return true;
+    }
+    if (cell.count <= kInline) return false;
+    for (uint32_t id : spill_[cell.spill]) {
+      if (visit(id)) return true;
+    }
+    return false;
+  }
+  void push(Cell& cell, uint32_t id);
+
   struct Range {
     std::size_t col0, col1, row0, row1;
   };
@@ -121,7 +137,9 @@ class PlacedEntryGrid {
   std::size_t maxRows_ = 1;
   std::size_t rows_ = 0;          // rows that may hold entries
   std::size_t rowCapacity_ = 0;  // rows each column has room for
-  std::vector<std::vector<uint32_t>> cells_;  // column after column
+  std::vector<Cell> cells_;  // column after column
+  std::vector<std::vector<uint32_t>> spill_;  // the first spillUsed_ are in use
+  std::size_t spillUsed_ = 0;
   std::vector<std::size_t> used_;             // cells holding entries
   std::vector<uint32_t> wide_;                // entries every query answers
   std::vector<uint32_t> filed_;               // every entry
