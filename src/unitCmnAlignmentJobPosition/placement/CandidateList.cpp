@@ -1,12 +1,27 @@
 #include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+
+namespace {
+
+// The smallest float not below v (NaN stays NaN).
+float roundedUp(double v) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  if (v > kMax) return std::numeric_limits<float>::infinity();
+  if (v < -kMax) return -kMax;
+  const float f = static_cast<float>(v);
+  return static_cast<double>(f) < v ? std::nextafter(f, std::numeric_limits<float>::infinity()) : f;
+}
+
+}  // namespace
 
 // Keeps a quadrant in the slot of one it contains, else in a free slot,
 // else in place of the one with the largest corner, unless its own corner
 // is larger still.
-void CandidateList::Item::remember(double w, double h) {
+void CandidateList::Item::remember(double width, double height) {
+  const float w = roundedUp(width), h = roundedUp(height);
   std::size_t slot = 0;
   for (std::size_t i = 0; i < kSlots; ++i) {
     if (std::isnan(failedWidth[i]) || (w <= failedWidth[i] && h <= failedHeight[i])) {

@@ -35,9 +35,12 @@ class CandidateList {
 
   // What a point has learnt (its place and whether it is still listed are
   // kept apart, in at() and the living marks, which every pass reads).
+  // The quadrants are kept in floats rounded up (a float quadrant lies
+  // within the true one, so what it rejects does conflict), which halves
+  // the items: a long list holds hundreds of thousands.
   struct Item {
-    double failedWidth[kSlots] = {NAN, NAN, NAN};  // NaN: an empty slot
-    double failedHeight[kSlots] = {NAN, NAN, NAN};
+    float failedWidth[kSlots] = {NAN, NAN, NAN};  // NaN: an empty slot
+    float failedHeight[kSlots] = {NAN, NAN, NAN};
     uint32_t blocker = UINT32_MAX;  // the sheet entry that blocked it last, if any
 
     bool rejects(double w, double h) const {
