@@ -231,21 +231,27 @@ class Run {
     candidates_[slot].remember(width, height);
   }
 
-  // Whether the narrowest and shortest size still to come conflicts at c
-  // with e (about to join the sheet), an entry of the sheet or one of its
-  // locked units: every later entry, as large or larger, conflicts there
-  // too, so no search will ever take c, and a point equal to it offered
-  // later is as blocked. (While e opens a new sheet, the grid of locked
-  // units still holds the last sheet's: they are not asked then.)
-  // A long list leaves such a point out: keeping it listed costs more than
-  // this test. A short list keeps it, as the rule does, until a search
-  // learns that it is blocked.
-  bool blockedFrom(const CornerPoint& c, const ArrangeEntry& e, std::size_t next) const {
+  // Whether c lies inside an entry of the sheet (the rule refuses it), or
+  // the narrowest and shortest size still to come conflicts there with e
+  // (about to join the sheet), an entry of the sheet or one of its locked
+  // units: every later entry, as large or larger, conflicts there too, so
+  // no search will ever take c, and a point equal to it offered later is
+  // as blocked. (While e opens a new sheet, the grid of locked units still
+  // holds the last sheet's: they are not asked then.) One pass over the
+  // entries near c answers both.
+  // A long list leaves a blocked point out: keeping it listed costs more
+  // than this test. A short list keeps it, as the rule does, until a
+  // search learns that it is blocked.
+  bool insideOrBlocked(const CornerPoint& c, const ArrangeEntry& e, std::size_t next) const {
     const double w = minWidth_[next], h = minHeight_[next];
     if (Rules::conflicts(e, c.x, c.y, w, h, space_)) return true;
     const Box box = span({c.x, c.x + w + space_.gapScan}, {c.y, c.y + h + space_.gapFeed});
     auto blocks = [&](const auto& p) { return Rules::conflicts(p, c.x, c.y, w, h, space_); };
-    return grid_.any(box, [&](uint32_t id) { return blocks(placed_[id]); }) ||
+    return grid_.any(box,
+                     [&](uint32_t id) {
+                       const Placed& p = placed_[id];
+                       return Rules::inside(c, p) || blocks(p);
+                     }) ||
            (!sheetOpened_ && lockedGrid_.any(box, [&](uint32_t id) {
               return blocks((*settings_.locked)[id]);
             }));
@@ -497,8 +503,9 @@ class Run {
     for (std::size_t i = 0; i < fresh_.size(); ++i) {
       const CornerPoint& c = fresh_[i];
       if (i > 0 && Rules::samePoint(c, fresh_[i - 1])) continue;
-      if (!Rules::onArea(c, space_) || unusableFrom(c, next) || insideSheetEntry(c) ||
-          candidates_.contains(c) || (candidates_.indexed() && blockedFrom(c, e, next)))
+      if (!Rules::onArea(c, space_) || unusableFrom(c, next) ||
+          (candidates_.indexed() ? insideOrBlocked(c, e, next) : insideSheetEntry(c)) ||
+          candidates_.contains(c))
         continue;
       candidates_.append(c);
     }
