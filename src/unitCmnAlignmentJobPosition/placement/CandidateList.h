@@ -95,6 +95,16 @@ class CandidateList {
     const std::size_t end = alive_.size();
     for (std::size_t slot = 0; slot < end; ++slot) visit(slot);
   }
+  // Whether test(slot) answers true for a slot, read as forEachSlot
+  // reads them; stops at the first.
+  template <class Test>
+  bool anySlot(Test&& test) {
+    const std::size_t end = alive_.size();
+    for (std::size_t slot = 0; slot < end; ++slot) {
+      if (test(slot)) return true;
+    }
+    return false;
+  }
 
   // Sets the reach: the points with x <= maxX and y < yBelow, which
   // forEachReached visits in list order until the reach is set again

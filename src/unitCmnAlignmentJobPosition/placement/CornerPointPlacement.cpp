@@ -463,11 +463,8 @@ class Run {
 
   // Whether the search has a usable candidate lying strictly higher than y.
   bool usableAbove(const Search& s, double y) {
-    bool any = false;
-    candidates_.forEach([&](std::size_t slot) {
-      if (!any && candidates_.at(slot).y < y && usable(s, slot)) any = true;
-    });
-    return any;
+    return candidates_.anySlot(
+        [&](std::size_t slot) { return candidates_.at(slot).y < y && usable(s, slot); });
   }
 
   // The earlier entries of the sheet that may form a step with e, in
