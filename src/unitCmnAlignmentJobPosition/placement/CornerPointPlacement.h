@@ -19,7 +19,9 @@
 //   - a candidate that no entry still to come can use (it lies too far
 //     right or down for the narrowest and the shortest of them) is dropped,
 //     which changes no placement: it would never be taken, and a point
-//     equal to it offered later is as unusable.
+//     equal to it offered later is as unusable; for the same reason a
+//     long list does not take in a new corner where the narrowest and
+//     shortest of them would conflict with an entry already there.
 // tests/ keeps a plain step-by-step version as the reference; both must
 // give the same placements on every input.
 #pragma once
