@@ -148,9 +148,10 @@ class Run {
     }
   }
 
-  // e turned (a copy of what turning reads and writes).
-  static ArrangeEntry turned(const ArrangeEntry& e) {
-    ArrangeEntry t;
+  // e turned: a copy of what turning reads and writes, in an entry kept
+  // for it (a fresh one per step built and dropped its two strings).
+  const ArrangeEntry& turned(const ArrangeEntry& e) {
+    ArrangeEntry& t = turnedScratch_;
     t.MmWidth = e.MmWidth;
     t.MmHeight = e.MmHeight;
     t.ExtraHeight = e.ExtraHeight;
@@ -434,7 +435,7 @@ class Run {
     Search asIs = searchFor(e.MmWidth, e.MmHeight), turn{};
     const bool turning = settings_.tryTurned && !e.noRotation();
     if (turning) {
-      const ArrangeEntry turnedSize = turned(e);
+      const ArrangeEntry& turnedSize = turned(e);
       turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
     }
     if (candidates_.byX()) {
@@ -625,6 +626,7 @@ class Run {
   std::vector<CornerPoint> fresh_;
   std::vector<Box> boxes_;
   std::vector<uint32_t> ids_;
+  ArrangeEntry turnedScratch_;
 };
 
 }  // namespace
