@@ -44,6 +44,7 @@ void CandidateRows::clear() {
 
 void CandidateRows::insert(const CornerPoint& c, uint32_t slot) {
   if (place_.size() <= slot) place_.resize(std::max<std::size_t>(slot + 1, 2 * place_.size()));
+  Cell* cell = &beyond_;
   if (!beyond(c)) {
     const std::size_t row = rowOf(c.y), col = columnOf(c.x);
     if (row >= rows_.size()) {
@@ -59,10 +60,10 @@ void CandidateRows::insert(const CornerPoint& c, uint32_t slot) {
     held_[row] |= uint64_t{1} << col;
     blockHeld_[row / kBlock] |= uint64_t{1} << col;
     firstRow_ = std::min(firstRow_, row);
+    cell = &rows_[row].cells[col];
   }
-  Cell& cell = cellOf(c);
-  place_[slot] = static_cast<uint32_t>(cell.points.size());
-  cell.push({c.x, c.y, slot});
+  place_[slot] = static_cast<uint32_t>(cell->points.size());
+  cell->push({c.x, c.y, slot});
 }
 
 // The cell's last point takes the place of the one that goes.

@@ -5,7 +5,8 @@
 
 namespace {
 
-bool mappable(double v) { return std::isfinite(v) && std::fabs(v) <= PlacedEntryGrid::kMaxCoordinate; }
+// (False for NaN and the infinities too.)
+bool mappable(double v) { return std::fabs(v) <= PlacedEntryGrid::kMaxCoordinate; }
 
 bool mappable(const PlacedEntryGrid::Box& b) {
   return mappable(b.x0) && mappable(b.y0) && mappable(b.x1) && mappable(b.y1) && b.x0 <= b.x1 &&
