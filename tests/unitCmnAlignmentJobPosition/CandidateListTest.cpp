@@ -134,3 +134,18 @@ TEST(CandidateList, PassesReachEveryLivingPointTheyAskFor) {
 }
 
 }  // namespace
+
+// A point at -0 is the point at 0, whichever form the list has (their
+// hashes must agree, not only their coordinates).
+TEST(CandidateList, ZeroAndMinusZeroAreOnePoint) {
+  for (std::size_t count : {4u, 300u}) {  // a short list and a long one
+    CandidateList list;
+    list.configure(25, 400, false);
+    for (std::size_t i = 0; i < count; ++i) list.append({static_cast<double>(i % 400), 7.0 + i / 400});
+    list.append({0.0, 1000.0});
+    list.append({5.0, 0.0});
+    EXPECT_TRUE(list.contains({-0.0, 1000.0})) << count << " points";
+    EXPECT_TRUE(list.contains({5.0, -0.0})) << count << " points";
+    EXPECT_FALSE(list.contains({5.0, 1000.0})) << count << " points";
+  }
+}
