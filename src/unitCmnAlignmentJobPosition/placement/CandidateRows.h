@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "unitCmnAlignmentJobPosition/placement/CellIndex.h"
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 #include "unitCmnAlignmentJobPosition/placement/PlacedEntryGrid.h"
 #include "unitCmnAlignmentJobPosition/placement/PointHash.h"
@@ -99,19 +100,13 @@ class CandidateRows {
   struct Row {
     std::array<Cell, kColumns> cells;
   };
-  static constexpr std::size_t kBeyond = SIZE_MAX;
   static uint64_t upTo(std::size_t col) {
     return col + 1 >= 64 ? ~uint64_t{0} : (uint64_t{1} << (col + 1)) - 1;
   }
   // The row of y and the column of x: monotone (a larger value never has
   // a smaller index), clamped to the rows and columns there may be.
-  std::size_t rowOf(double y) const { return indexOf(y, perRow_, kMaxRows); }
-  std::size_t columnOf(double x) const { return indexOf(x, perColumn_, kColumns); }
-  static std::size_t indexOf(double v, double per, std::size_t count) {
-    if (!(v > 0)) return 0;
-    const double at = v * per;
-    return at >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(at);
-  }
+  std::size_t rowOf(double y) const { return CellIndex::of(y, perRow_, kMaxRows); }
+  std::size_t columnOf(double x) const { return CellIndex::of(x, perColumn_, kColumns); }
   static bool beyond(const CornerPoint& c) {
     return !(std::fabs(c.x) <= kMaxCoordinate && std::fabs(c.y) <= kMaxCoordinate);
   }

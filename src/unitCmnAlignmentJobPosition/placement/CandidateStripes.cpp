@@ -5,7 +5,7 @@
 #include <iterator>
 
 void CandidateStripes::configure(double width) {
-  stripeWidth_ = std::isfinite(width) && width > 0 ? width / kStripes : 0.0;
+  perStripe_ = std::isfinite(width) && width > 0 ? static_cast<double>(kStripes) / width : 0.0;
   clear();
 }
 
@@ -15,17 +15,8 @@ void CandidateStripes::clear() {
   place_.clear();
 }
 
-// Points left of 0 (right of the width) go to the first (last) stripe. The
-// stripe grows with x, so every point of a stripe before maxX's lies left
-// of maxX.
-std::size_t CandidateStripes::stripeOf(double x) const {
-  if (stripeWidth_ == 0.0 || !(x > 0)) return 0;
-  const double stripe = std::floor(x / stripeWidth_);
-  return stripe >= kStripes - 1 ? kStripes - 1 : static_cast<std::size_t>(stripe);
-}
-
 void CandidateStripes::insert(const CornerPoint& c, uint32_t slot) {
-  const std::size_t s = stripeOf(c.x);
+  const std::size_t s = CellIndex::of(c.x, perStripe_, kStripes);
   std::vector<Point>& stripe = stripes_[s];
   if (place_.size() <= slot) place_.resize(std::max<std::size_t>(slot + 1, 2 * place_.size()));
   place_[slot] = static_cast<uint32_t>(stripe.size());
@@ -35,7 +26,7 @@ void CandidateStripes::insert(const CornerPoint& c, uint32_t slot) {
 
 // The stripe's last point takes the place of the one that goes.
 void CandidateStripes::erase(const CornerPoint& c, uint32_t slot) {
-  const std::size_t s = stripeOf(c.x);
+  const std::size_t s = CellIndex::of(c.x, perStripe_, kStripes);
   std::vector<Point>& stripe = stripes_[s];
   const uint32_t at = place_[slot];
   stripe[at] = stripe.back();
@@ -56,7 +47,7 @@ void CandidateStripes::renumber(const std::vector<uint32_t>& to) {
 
 void CandidateStripes::collect(double maxX, double yBelow, std::vector<uint32_t>& out) const {
   if (std::isnan(maxX) || std::isnan(yBelow)) return;
-  const std::size_t last = stripeOf(maxX);
+  const std::size_t last = CellIndex::of(maxX, perStripe_, kStripes);
   for (std::size_t word = 0; word <= last / 64; ++word) {
     for (uint64_t bits = held_[word]; bits != 0; bits &= bits - 1) {
       const std::size_t s = word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits));

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "unitCmnAlignmentJobPosition/placement/CellIndex.h"
 #include "unitCmnAlignmentJobPosition/placement/CornerPointRules.h"
 
 class CandidateStripes {
@@ -35,11 +36,12 @@ class CandidateStripes {
     double x, y;
     uint32_t slot;
   };
-  std::size_t stripeOf(double x) const;
 
   static constexpr std::size_t kStripes = 1024;
   static constexpr std::size_t kWords = kStripes / 64;
-  double stripeWidth_ = 0.0;  // 0: every point in stripe 0
+  // Stripes per mm (0: every point in stripe 0). A stripe grows with x
+  // (CellIndex), so every point of a stripe before maxX's lies left of it.
+  double perStripe_ = 0.0;
   std::vector<std::vector<Point>> stripes_ = std::vector<std::vector<Point>>(kStripes);
   // Bit s % 64 of word s / 64: whether stripe s holds points (a pass then
   // reads only the stripes that do).

@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "unitCmnAlignmentJobPosition/placement/CellIndex.h"
+
 class PlacedEntryGrid {
  public:
   static constexpr double kMaxCoordinate = 1e12;  // mm
@@ -118,15 +120,8 @@ class PlacedEntryGrid {
   // The cells a box covers, within the rows that exist; false when the box
   // cannot be mapped to cells.
   bool range(const Box& box, Range& r) const;
-  std::size_t column(double x) const { return cellOf(x, cols_); }
-  std::size_t row(double y) const { return cellOf(y, maxRows_); }
-  // The cell of v among count cells (v is finite; truncation is the floor
-  // of a positive number).
-  std::size_t cellOf(double v, std::size_t count) const {
-    if (v <= 0) return 0;
-    const double index = v * perCell_;
-    return index >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::size_t>(index);
-  }
+  std::size_t column(double x) const { return CellIndex::of(x, perCell_, cols_); }
+  std::size_t row(double y) const { return CellIndex::of(y, perCell_, maxRows_); }
   void growRows(std::size_t rows);
   // Cells are kept column after column, so that a query down a column (the
   // entries below an entry placed high up) reads them one after another.
