@@ -55,18 +55,15 @@ class PlacedEntryGrid {
       return false;
     }
     // The longer side of the box in the inner loop (the order of the
-    // visits makes no difference to a caller).
-    if (r.row1 - r.row0 >= r.col1 - r.col0) {
-      for (std::size_t col = r.col0; col <= r.col1; ++col) {
-        for (std::size_t row = r.row0; row <= r.row1; ++row) {
-          if (anyIn(cells_[cellAt(row, col)], visit)) return true;
-        }
-      }
-      return false;
-    }
-    for (std::size_t row = r.row0; row <= r.row1; ++row) {
-      for (std::size_t col = r.col0; col <= r.col1; ++col) {
-        if (anyIn(cells_[cellAt(row, col)], visit)) return true;
+    // visits makes no difference to a caller): down a column the next
+    // cell is the next one kept, across a row it is a column further.
+    const std::size_t rows = r.row1 - r.row0 + 1, cols = r.col1 - r.col0 + 1;
+    const bool down = rows >= cols;
+    const std::size_t inner = down ? rows : cols, outer = down ? cols : rows;
+    const std::size_t innerStep = down ? 1 : rowCapacity_, outerStep = down ? rowCapacity_ : 1;
+    for (std::size_t o = 0, first = cellAt(r.row0, r.col0); o < outer; ++o, first += outerStep) {
+      for (std::size_t i = 0, cell = first; i < inner; ++i, cell += innerStep) {
+        if (anyIn(cells_[cell], visit)) return true;
       }
     }
     return false;
