@@ -51,7 +51,7 @@ void CandidateList::clear() {
   alive_.clear();
   dropIndex();
   dead_ = 0;
-  reachedByX_ = false;
+  reachSet_ = false;
   reachEnd_ = 0;
 }
 
@@ -138,11 +138,8 @@ void CandidateList::compactIfSparse() {
 // them, many through a bit per slot (reading the words in order sorts
 // them), whichever reads less.
 void CandidateList::setReach(double maxX, double yBelow) {
-  reachedByX_ = byX();
-  reachX_ = maxX;
-  reachBelow_ = yBelow;
+  reachSet_ = true;
   reachEnd_ = items_.size();
-  if (!reachedByX_) return;
   std::vector<uint32_t>& out = reached_;
   out.clear();
   byX_.collect(maxX, yBelow, out);

@@ -93,8 +93,10 @@ class CandidateList {
   // living is a branch no processor can guess).
   template <class Visit>
   void forEachSlot(Visit&& visit) {
-    const std::size_t end = alive_.size();
-    for (std::size_t slot = 0; slot < end; ++slot) visit(slot);
+    anySlot([&](std::size_t slot) {
+      visit(slot);
+      return false;
+    });
   }
   // Whether test(slot) answers true for a slot, read as forEachSlot
   // reads them; stops at the first.
@@ -110,19 +112,14 @@ class CandidateList {
   // Sets the reach: the points with x <= maxX and y < yBelow, which
   // forEachReached visits in list order until the reach is set again
   // (points appended since are not among them, points removed since are
-  // skipped). A long list not kept by x reads all its points.
+  // skipped).
+  // REQUIRES: byX().
   void setReach(double maxX, double yBelow);
   // Forgets the reach (forEachAboveLeftOrIn then reads the rows).
-  void clearReach() { reachedByX_ = false; }
+  void clearReach() { reachSet_ = false; }
 
   template <class Visit>
   void forEachReached(Visit&& visit) {
-    if (!reachedByX_) {
-      for (std::size_t slot = 0; slot < reachEnd_; ++slot) {
-        if (alive_[slot] && at_[slot].x <= reachX_ && at_[slot].y < reachBelow_) visit(slot);
-      }
-      return;
-    }
     for (uint32_t slot : reached_) {
       if (alive_[slot]) visit(slot);
     }
@@ -139,10 +136,10 @@ class CandidateList {
   // Calls visit(slot) for the living points left of and above `corner`
   // (x <= corner.x, y < corner.y) and those in the box, and maybe others,
   // in no set order; visit may remove the point it is given. A short list
-  // visits each of its slots once, removed ones too (see forEachSlot). A list kept by x reads the reach and
-  // the points appended since it was set in place of the first kind:
-  // REQUIRES then that the reach holds every point left of and above
-  // corner that was listed when it was set.
+  // visits each of its slots once, removed ones too (see forEachSlot). With
+  // a reach set, the reach and the points appended since stand in for the
+  // first kind: REQUIRES then that the reach holds every point left of and
+  // above corner that was listed when it was set.
   template <class Visit>
   void forEachAboveLeftOrIn(const CornerPoint& corner, const Box& box, Visit&& visit) {
     if (!indexed_) {
@@ -150,13 +147,14 @@ class CandidateList {
       return;
     }
     near_.clear();
-    if (reachedByX_) {
+    if (reachSet_) {
       near_ = reached_;
       for (std::size_t slot = reachEnd_; slot < items_.size(); ++slot)
         near_.push_back(static_cast<uint32_t>(slot));
       byRow_.collect(box, near_);
     } else if (byRow_.anyBeyond()) {
-      forEach([&](std::size_t slot) { near_.push_back(static_cast<uint32_t>(slot)); });
+      forEach(visit);
+      return;
     } else {
       byRow_.forEachTopDown(
           corner.x, corner.y, [&](std::size_t slot) { near_.push_back(static_cast<uint32_t>(slot)); },
@@ -184,10 +182,8 @@ class CandidateList {
   bool keepByX_ = false;
   CandidateRows byRow_;
   CandidateStripes byX_;
-  // The reach: a short list or one not kept by x keeps its limits, one
-  // kept by x the slots.
-  bool reachedByX_ = false;
-  double reachX_ = 0.0, reachBelow_ = 0.0;
+  // The reach, in list order, and the slots listed when it was set.
+  bool reachSet_ = false;
   std::size_t reachEnd_ = 0;
   std::vector<uint32_t> reached_;
   std::vector<uint64_t> marked_;  // a bit per slot, set only during setReach
