@@ -148,8 +148,8 @@ class Run {
     }
   }
 
-  // e turned: a copy of what turning reads and writes, in an entry kept
-  // for it (a fresh one per step built and dropped its two strings).
+  // e turned: a copy of what turning reads and writes, in an entry the
+  // run keeps for it, so that no step builds and drops an entry's strings.
   const ArrangeEntry& turned(const ArrangeEntry& e) {
     ArrangeEntry& t = turnedScratch_;
     t.MmWidth = e.MmWidth;
@@ -378,22 +378,19 @@ class Run {
     candidates_.forEachReached([&](std::size_t slot) { take(s, slot); });
   }
 
-  // Whether the size fits at the candidate without a conflict (the search's
-  // tests without the comparison with its best so far).
-  bool usable(const Search& s, std::size_t slot) {
+  // Whether the size fits at the candidate without a conflict. What a
+  // failed conflict test learns is remembered at the candidate.
+  // (Inlined, as takes(): they run for every candidate a pass looks at,
+  // and most fail the first tests.)
+  [[gnu::always_inline]] bool usable(const Search& s, std::size_t slot) {
     return Rules::fits(candidates_.at(slot), s.w, s.h, space_) &&
            !candidates_[slot].rejects(s.w, s.h) && freeFor(s, slot);
   }
 
   // Whether the search takes the candidate in slot: it beats the best so
-  // far, and the size fits there without a conflict. What a failed
-  // conflict test learns is remembered at the candidate.
-  // (Inlined: it runs for every candidate a pass looks at, and most fail
-  // the first tests.)
+  // far, and it is usable.
   [[gnu::always_inline]] bool takes(const Search& s, std::size_t slot) {
-    const CornerPoint& at = candidates_.at(slot);
-    return Rules::better(at, s.bestSoFar) && Rules::fits(at, s.w, s.h, space_) &&
-           !candidates_[slot].rejects(s.w, s.h) && freeFor(s, slot);
+    return Rules::better(candidates_.at(slot), s.bestSoFar) && usable(s, slot);
   }
 
   // Whether nothing on the sheet is in the way of the search's size at the
