@@ -105,11 +105,13 @@ void CandidateList::remove(std::size_t slot) {
 }
 
 void CandidateList::compactIfSparse() {
-  // A long list waits until three points in four are gone: each
-  // compaction copies the living points and renumbers the rows, and its
-  // passes read the rows and stripes, which hold living points only.
-  const std::size_t gone = indexed_ ? 3 : 1, of = indexed_ ? 4 : 2;
-  if (dead_ < 16 || dead_ * of < items_.size() * gone) return;
+  // A short list closes its gaps when one point in three is gone: every
+  // step reads it whole a few times, the dead points too. A long list waits
+  // until three points in four are gone: each compaction copies the living
+  // points and renumbers the rows, and its passes read the rows and
+  // stripes, which hold living points only.
+  const std::size_t gone = indexed_ ? 3 : 1, of = indexed_ ? 4 : 3;
+  if (dead_ < (indexed_ ? 16 : 8) || dead_ * of < items_.size() * gone) return;
   std::size_t kept = 0;
   renumbered_.resize(items_.size());
   for (std::size_t slot = 0; slot < items_.size(); ++slot) {

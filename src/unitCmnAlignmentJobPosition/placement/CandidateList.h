@@ -3,9 +3,9 @@
 // and removed where they are). Built for lists of many thousands of points
 // of which each step touches a few:
 //   - removal marks a point dead (and moves it to +inf); the list closes
-//     the gaps once they are as many as the living points in a short list
-//     (and at least 16: a short list is read whole, dead points included),
-//     three times as many in a long one;
+//     the gaps once they are half as many as the living points in a short
+//     list (and at least 8: a short list is read whole, dead points
+//     included, several times a step), three times as many in a long one;
 //   - a long list also keeps its points in rows across the sheet
 //     (CandidateRows), so that a pass can read them from the top of the
 //     sheet down, far enough left for a size, or near an entry, and "is

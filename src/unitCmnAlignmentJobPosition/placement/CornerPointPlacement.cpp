@@ -285,6 +285,29 @@ class Run {
     candidates_.forEachSlot([&](std::size_t slot) { take(s, slot); });
   }
 
+  // The fold, noting in `refused` (in list order) the candidates that beat
+  // the best so far but were not usable; whether no take lay lower than
+  // the point it replaced (a tie within the tolerance may). Then the
+  // answer lies at or above every point the fold held, so every candidate
+  // strictly higher than it beat the best so far when it was read and was
+  // refused: `refused` holds them all.
+  bool foldNotingRefused(Search& s, std::vector<uint32_t>& refused) {
+    refused.clear();
+    bool neverLower = true;
+    candidates_.forEachSlot([&](std::size_t slot) {
+      const CornerPoint& c = candidates_.at(slot);
+      if (!Rules::better(c, s.bestSoFar)) return;
+      if (!usable(s, slot)) {
+        refused.push_back(static_cast<uint32_t>(slot));
+        return;
+      }
+      if (s.found && c.y > s.bestSoFar.y) neverLower = false;
+      s.bestSoFar = c;
+      s.found = true;
+    });
+    return neverLower;
+  }
+
   bool take(Search& s, std::size_t slot) {
     if (!takes(s, slot)) return false;
     s.bestSoFar = candidates_.at(slot);
@@ -419,7 +442,8 @@ class Run {
   //  - a short list: the upright search runs first. The turned one ends no
   //    higher than its highest usable candidate, so it can win only when
   //    it has one strictly higher than the upright answer; most often it
-  //    has none, which a look at the few points above that answer tells;
+  //    has none, which a look at the few points above that answer tells
+  //    (the upright search notes them as it refuses them);
   //  - a long list kept by x (a placement that tries turns): the upright
   //    search over the candidates far enough left for it, then the turned
   //    one over those far enough left for the narrower size and above a
@@ -448,9 +472,11 @@ class Run {
     } else if (candidates_.indexed()) {
       searchFromTop(asIs, kInf);
       if (turning) searchFromTop(turn, asIs.found ? asIs.bestSoFar.y : kInf);
+    } else if (turning) {
+      const bool refusedHoldsHigher = foldNotingRefused(asIs, refused_);
+      if (!asIs.found || usableAbove(turn, asIs.bestSoFar.y, refusedHoldsHigher)) fold(turn);
     } else {
       fold(asIs);
-      if (turning && (!asIs.found || usableAbove(turn, asIs.bestSoFar.y))) fold(turn);
     }
     if (!turning) return answer(asIs);
     EntryRotation::turn(e);
@@ -459,10 +485,16 @@ class Run {
     return answer(asIs);
   }
 
-  // Whether the search has a usable candidate lying strictly higher than y.
-  bool usableAbove(const Search& s, double y) {
-    return candidates_.anySlot(
-        [&](std::size_t slot) { return candidates_.at(slot).y < y && usable(s, slot); });
+  // Whether the search has a usable candidate lying strictly higher than y,
+  // the first in list order; with `refusedHoldsHigher`, refused_ holds
+  // every candidate that high (see foldNotingRefused), and only those are
+  // read.
+  bool usableAbove(const Search& s, double y, bool refusedHoldsHigher) {
+    auto usableHigher = [&](std::size_t slot) {
+      return candidates_.at(slot).y < y && usable(s, slot);
+    };
+    if (!refusedHoldsHigher) return candidates_.anySlot(usableHigher);
+    return std::any_of(refused_.begin(), refused_.end(), usableHigher);
   }
 
   // The earlier entries of the sheet that may form a step with e, in
@@ -616,6 +648,7 @@ class Run {
   CandidateList candidates_;
   std::vector<std::size_t> touched_;  // slots a search learnt something about
   std::vector<uint32_t> inBand_;      // scratch for searchFromTop
+  std::vector<uint32_t> refused_;     // scratch for foldNotingRefused
   std::vector<uint32_t> onSheet_;  // entry indexes, in placement order
   int32_t sheet_ = 1;
   bool sheetOpened_ = true;
