@@ -417,9 +417,14 @@ class Run {
   }
 
   // Whether nothing on the sheet is in the way of the search's size at the
-  // candidate in slot.
+  // candidate in slot. What a failed test learns is not kept for a
+  // candidate inside the entry placed last on the sheet: this step drops
+  // it (see dropCandidates). The search that follows the one placed last
+  // meets two or three of those at each step.
   bool freeFor(const Search& s, std::size_t slot) {
     if (const std::optional<Conflict> conflict = conflicting(slot, s.w, s.h)) {
+      const uint32_t last = lastOnSheet();
+      if (last != kNone && Rules::inside(candidates_.at(slot), placed_[last])) return false;
       rememberConflict(slot, s.w, s.h, conflict->edge);
       if (conflict->sheetEntry != kNone) candidates_[slot].blocker = conflict->sheetEntry;
       touched_.push_back(slot);
