@@ -82,21 +82,26 @@ class CornerPointRules {
   // Appends the corners where e and an earlier entry p form a step: beside
   // the shorter one under the longer one's side, or under the narrower one
   // beside the wider one's edge. Only points right of and below e's position.
+  // There are two such points, beside e at the height of p's bottom edge
+  // and under e at p's right edge; each comes once, first where one of its
+  // steps is first met in the order: p right of e, left of e, below e,
+  // above e.
   template <class P>
   static void pairCorners(const ArrangeEntry& e, const P& p, const Space& s,
                           std::vector<CornerPoint>& out) {
     constexpr double kEps = kTolerance;
     const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
     const double pR = p.X + p.MmWidth, pB = p.Y + p.MmHeight;
-    CornerPoint steps[4];
-    int count = 0;
-    if (p.X + kEps > eR && eB > pB + kEps) steps[count++] = {eR + s.gapScan, pB + s.gapFeed};
-    if (e.X + kEps > pR && pB > eB + kEps) steps[count++] = {pR + s.gapScan, eB + s.gapFeed};
-    if (p.Y + kEps > eB && eR > pR + kEps) steps[count++] = {pR + s.gapScan, eB + s.gapFeed};
-    if (e.Y + kEps > pB && pR > eR + kEps) steps[count++] = {eR + s.gapScan, pB + s.gapFeed};
-    for (int i = 0; i < count; ++i) {
-      if (steps[i].x >= e.X && steps[i].y >= e.Y) out.push_back(steps[i]);
-    }
+    const CornerPoint beside{eR + s.gapScan, pB + s.gapFeed};
+    const CornerPoint under{pR + s.gapScan, eB + s.gapFeed};
+    const bool rightOfE = p.X + kEps > eR && eB > pB + kEps;
+    const bool aboveE = e.Y + kEps > pB && pR > eR + kEps;
+    const bool besideKept = beside.x >= e.X && beside.y >= e.Y;
+    if (rightOfE && besideKept) out.push_back(beside);
+    if (((e.X + kEps > pR && pB > eB + kEps) || (p.Y + kEps > eB && eR > pR + kEps)) &&
+        under.x >= e.X && under.y >= e.Y)
+      out.push_back(under);
+    if (aboveE && !rightOfE && besideKept) out.push_back(beside);
   }
 
   // The corners of the locked units on a sheet, in list order, four each
