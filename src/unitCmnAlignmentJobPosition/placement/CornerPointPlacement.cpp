@@ -134,23 +134,39 @@ class Run {
 
  private:
   // For every i, the narrowest width and the shortest height any entry
-  // from i on is searched with (in either orientation it may try).
+  // from i on is searched with (in either orientation it may try), and
+  // the turned size of each entry that tries turns.
   void computeSmallestSizes() {
     const std::size_t n = entries_.size();
     minWidth_.assign(n + 1, kInf);
     minHeight_.assign(n + 1, kInf);
+    turns_.assign(settings_.tryTurned ? n : 0, Turn{});
     for (std::size_t i = n; i-- > 0;) {
       minWidth_[i] = minWidth_[i + 1];
       minHeight_[i] = minHeight_[i + 1];
       const ArrangeEntry& e = entries_[i];
       considerSize(e, i);
-      if (settings_.tryTurned && !e.noRotation()) considerSize(turned(e), i);
+      if (settings_.tryTurned && !e.noRotation()) {
+        turns_[i] = turned(e);
+        considerSize(turnedScratch_, i);
+      }
     }
   }
 
-  // e turned: a copy of what turning reads and writes, in an entry the
-  // run keeps for it, so that no step builds and drops an entry's strings.
-  const ArrangeEntry& turned(const ArrangeEntry& e) {
+  // How an entry that tries turns is tried: its size turned, and whether
+  // turning it and turning it back leave it as it was (a plain swap of
+  // its sides from 0 or 90 degrees does; from 180 or 270 degrees the
+  // rotation changes, and a size that keeps its allowance along the media
+  // may change in the last bit).
+  struct Turn {
+    bool tries = false;
+    bool restored = false;
+    double w = 0.0, h = 0.0;
+  };
+
+  // e turned, worked out in an entry the run keeps for it (so that no
+  // step builds and drops an entry's strings).
+  Turn turned(const ArrangeEntry& e) {
     ArrangeEntry& t = turnedScratch_;
     t.MmWidth = e.MmWidth;
     t.MmHeight = e.MmHeight;
@@ -158,7 +174,8 @@ class Run {
     t.KeepExtraHeight = e.KeepExtraHeight;
     t.Rotation = e.Rotation;
     EntryRotation::turn(t);
-    return t;
+    const bool restored = !e.KeepExtraHeight && (e.Rotation == 0 || e.Rotation == 90);
+    return {true, restored, t.MmWidth, t.MmHeight};
   }
 
   // An orientation with a NaN side never fits anywhere and counts for
@@ -440,8 +457,8 @@ class Run {
 
   // With trial turns, e is also tried a quarter turn round and keeps that
   // orientation only when it lies strictly higher there (or only fits that
-  // way). Turning e and turning it back happen as the rule says, since
-  // turning back need not restore an allowance-kept size to the bit.
+  // way). Else e is turned and turned back as the rule says, unless that
+  // leaves it as it was (see Turn).
   //
   // How the list is read:
   //  - a short list: the upright search runs first. The turned one ends no
@@ -457,13 +474,11 @@ class Run {
   //    which a pass from the top down would read all of;
   //  - any other long list: from the top down (searchFromTop), which stops
   //    reading where the answer is found.
-  std::optional<CornerPoint> searchOrientations(ArrangeEntry& e) {
+  std::optional<CornerPoint> searchOrientations(std::size_t index) {
+    ArrangeEntry& e = entries_[index];
     Search asIs = searchFor(e.MmWidth, e.MmHeight), turn{};
-    const bool turning = settings_.tryTurned && !e.noRotation();
-    if (turning) {
-      const ArrangeEntry& turnedSize = turned(e);
-      turn = searchFor(turnedSize.MmWidth, turnedSize.MmHeight);
-    }
+    const bool turning = settings_.tryTurned && turns_[index].tries;
+    if (turning) turn = searchFor(turns_[index].w, turns_[index].h);
     if (candidates_.byX()) {
       // The last search reaches as far right as either size may stand,
       // and down to the upright answer and a band below it, so its reach
@@ -484,9 +499,14 @@ class Run {
       fold(asIs);
     }
     if (!turning) return answer(asIs);
-    EntryRotation::turn(e);
-    if (turn.found && (!asIs.found || turn.bestSoFar.y < asIs.bestSoFar.y)) return answer(turn);
-    EntryRotation::turnBack(e);
+    if (turn.found && (!asIs.found || turn.bestSoFar.y < asIs.bestSoFar.y)) {
+      EntryRotation::turn(e);
+      return answer(turn);
+    }
+    if (!turns_[index].restored) {
+      EntryRotation::turn(e);
+      EntryRotation::turnBack(e);
+    }
     return answer(asIs);
   }
 
@@ -626,7 +646,7 @@ class Run {
     candidates_.clearReach();
     if (sheetOpened_) takeInLockedUnits(index);
     ArrangeEntry& e = entries_[index];
-    const std::optional<CornerPoint> position = searchOrientations(e);
+    const std::optional<CornerPoint> position = searchOrientations(index);
     if (position) {
       e.X = position->x;
       e.Y = position->y;
@@ -662,6 +682,7 @@ class Run {
   std::vector<Box> boxes_;
   std::vector<uint32_t> ids_;
   ArrangeEntry turnedScratch_;
+  std::vector<Turn> turns_;  // by entry index, when trying turns
 };
 
 }  // namespace
