@@ -3,18 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// (False for NaN and the infinities too.)
-bool mappable(double v) { return std::fabs(v) <= PlacedEntryGrid::kMaxCoordinate; }
-
-bool mappable(const PlacedEntryGrid::Box& b) {
-  return mappable(b.x0) && mappable(b.y0) && mappable(b.x1) && mappable(b.y1) && b.x0 <= b.x1 &&
-         b.y0 <= b.y1;
-}
-
-}  // namespace
-
 void PlacedEntryGrid::configure(double cellSize, double width) {
   perCell_ = 1.0 / cellSize;
   const double columns = mappable(width) && width > 0 ? std::floor(width / cellSize) + 1 : 1;
@@ -94,28 +82,36 @@ void PlacedEntryGrid::push(Cell& cell, uint32_t id) {
   ++cell.count;
 }
 
-bool PlacedEntryGrid::range(const Box& box, Range& r) const {
-  if (!mappable(box)) return false;
-  r = {column(box.x0), column(box.x1), row(box.y0), row(box.y1)};
-  if (rows_ == 0 || r.row0 >= rows_) {
-    r.row0 = 1;  // an empty range: no row holds entries there
-    r.row1 = 0;
-  } else if (r.row1 >= rows_) {
-    r.row1 = rows_ - 1;
-  }
-  return true;
-}
-
 // The ids come back in ascending order through a bit per id: setting the
-// bits drops repeats, and reading the words in order sorts them.
+// bits drops repeats, and reading the words in order sorts them. A cell
+// holds its ids in ascending order, so its first and last bound the words
+// to read.
 void PlacedEntryGrid::collect(const std::vector<Box>& boxes, std::vector<uint32_t>& out) {
+  if (filed_.empty()) return;
   std::size_t low = seen_.size(), high = 0;
+  auto mark = [&](uint32_t id) {
+    seen_[id / 64] |= uint64_t{1} << (id % 64);
+    return false;
+  };
+  auto bound = [&](uint32_t first, uint32_t last) {
+    low = std::min<std::size_t>(low, first / 64);
+    high = std::max<std::size_t>(high, last / 64);
+  };
+  for (uint32_t id : wide_) {
+    mark(id);
+    bound(id, id);
+  }
   for (const Box& box : boxes) {
-    any(box, [&](uint32_t id) {
-      const std::size_t word = id / 64;
-      seen_[word] |= uint64_t{1} << (id % 64);
-      low = std::min(low, word);
-      high = std::max(high, word);
+    Range r;
+    if (!range(box, r)) {
+      for (uint32_t id : filed_) mark(id);
+      bound(filed_.front(), filed_.back());
+      continue;
+    }
+    anyCell(r, [&](const Cell& cell) {
+      if (cell.count == 0) return false;
+      anyIn(cell, mark);
+      bound(cell.ids[0], cell.count <= kInline ? cell.ids[cell.count - 1] : spill_[cell.spill].back());
       return false;
     });
   }

@@ -37,6 +37,8 @@ class PlacedEntryGrid {
   // Empties the grid for a new sheet (keeps its cells' memory).
   void clear();
   // Files entry id (ids are small numbers chosen by the caller) under box.
+  // REQUIRES: id is larger than every id filed since the grid was last
+  // emptied (so each cell holds its ids in ascending order).
   void add(uint32_t id, const Box& box);
 
   // Calls visit(id) for the entries near box (an entry may come more than
@@ -54,19 +56,7 @@ class PlacedEntryGrid {
       }
       return false;
     }
-    // The longer side of the box in the inner loop (the order of the
-    // visits makes no difference to a caller): down a column the next
-    // cell is the next one kept, across a row it is a column further.
-    const std::size_t rows = r.row1 - r.row0 + 1, cols = r.col1 - r.col0 + 1;
-    const bool down = rows >= cols;
-    const std::size_t inner = down ? rows : cols, outer = down ? cols : rows;
-    const std::size_t innerStep = down ? 1 : rowCapacity_, outerStep = down ? rowCapacity_ : 1;
-    for (std::size_t o = 0, first = cellAt(r.row0, r.col0); o < outer; ++o, first += outerStep) {
-      for (std::size_t i = 0, cell = first; i < inner; ++i, cell += innerStep) {
-        if (anyIn(cells_[cell], visit)) return true;
-      }
-    }
-    return false;
+    return anyCell(r, [&](const Cell& cell) { return anyIn(cell, visit); });
   }
 
   // anyAt(x, y, visit) is any() for the box of one point, looking at its
@@ -97,6 +87,9 @@ class PlacedEntryGrid {
     uint32_t ids[kInline] = {};
     uint32_t spill = 0;  // index into spill_ once count > kInline
   };
+  struct Range {
+    std::size_t col0, col1, row0, row1;
+  };
   template <class Visit>
   bool anyIn(const Cell& cell, Visit&& visit) const {
     const std::size_t inside = cell.count < kInline ? cell.count : kInline;
@@ -110,13 +103,44 @@ class PlacedEntryGrid {
     return false;
   }
   void push(Cell& cell, uint32_t id);
+  // Whether test(cell) answers true for a cell of the range; stops at the
+  // first. The longer side of the range in the inner loop (the order of
+  // the visits makes no difference to a caller): down a column the next
+  // cell is the next one kept, across a row it is a column further.
+  template <class Test>
+  bool anyCell(const Range& r, Test&& test) const {
+    const std::size_t rows = r.row1 - r.row0 + 1, cols = r.col1 - r.col0 + 1;
+    if (r.row1 < r.row0) return false;
+    const bool down = rows >= cols;
+    const std::size_t inner = down ? rows : cols, outer = down ? cols : rows;
+    const std::size_t innerStep = down ? 1 : rowCapacity_, outerStep = down ? rowCapacity_ : 1;
+    for (std::size_t o = 0, first = cellAt(r.row0, r.col0); o < outer; ++o, first += outerStep) {
+      for (std::size_t i = 0, cell = first; i < inner; ++i, cell += innerStep) {
+        if (test(cells_[cell])) return true;
+      }
+    }
+    return false;
+  }
 
-  struct Range {
-    std::size_t col0, col1, row0, row1;
-  };
   // The cells a box covers, within the rows that exist; false when the box
-  // cannot be mapped to cells.
-  bool range(const Box& box, Range& r) const;
+  // cannot be mapped to cells. (Here, since every query starts with it.)
+  bool range(const Box& box, Range& r) const {
+    if (!mappable(box)) return false;
+    r = {column(box.x0), column(box.x1), row(box.y0), row(box.y1)};
+    if (rows_ == 0 || r.row0 >= rows_) {
+      r.row0 = 1;  // an empty range: no row holds entries there
+      r.row1 = 0;
+    } else if (r.row1 >= rows_) {
+      r.row1 = rows_ - 1;
+    }
+    return true;
+  }
+  // (False for NaN and the infinities too.)
+  static bool mappable(double v) { return std::fabs(v) <= kMaxCoordinate; }
+  static bool mappable(const Box& b) {
+    return mappable(b.x0) && mappable(b.y0) && mappable(b.x1) && mappable(b.y1) && b.x0 <= b.x1 &&
+           b.y0 <= b.y1;
+  }
   std::size_t column(double x) const { return CellIndex::of(x, perCell_, cols_); }
   std::size_t row(double y) const { return CellIndex::of(y, perCell_, maxRows_); }
   void growRows(std::size_t rows);
