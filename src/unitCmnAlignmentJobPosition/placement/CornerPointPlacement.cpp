@@ -526,6 +526,8 @@ class Run {
   // placement order: those whose bottom lies within e's height band and
   // that reach right of e, and those whose right edge lies within e's
   // width band and that reach below e.
+  // The second kind is not looked for when no entry of the sheet reaches
+  // below e's bottom (a row filled from the left: e lies in the lowest row).
   void neighbours(const ArrangeEntry& e) {
     const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
     const double gs = space_.gapScan, gf = space_.gapFeed;
@@ -533,8 +535,11 @@ class Run {
     boxes_.clear();
     boxes_.push_back(span({eR - kEps - kSlack, big},
                           {e.Y - gf - kSlack, eB + kSlack, e.Y + kEps + kSlack}));
-    boxes_.push_back(span({e.X - gs - kSlack, eR + kSlack, e.X + kEps + kSlack},
-                          {eB - kEps - kSlack, big}));
+    const bool noneBelow = sheetReach_ <= eB - kEps - kSlack;
+    if (!noneBelow) {
+      boxes_.push_back(span({e.X - gs - kSlack, eR + kSlack, e.X + kEps + kSlack},
+                            {eB - kEps - kSlack, big}));
+    }
     ids_.clear();
     grid_.collect(boxes_, ids_);
   }
@@ -614,6 +619,7 @@ class Run {
     touched_.clear();
     onSheet_.clear();
     grid_.clear();
+    sheetReach_ = -kInf;
     sheetOpened_ = true;
   }
 
@@ -639,6 +645,9 @@ class Run {
     placed_[index] = {e.X, e.Y, e.MmWidth, e.MmHeight};
     onSheet_.push_back(static_cast<uint32_t>(index));
     grid_.add(static_cast<uint32_t>(index), filingBox(placed_[index], space_));
+    // (An edge that is not a number reaches everywhere.)
+    const double bottom = e.Y + e.MmHeight, reach = std::max(bottom, e.Y);
+    sheetReach_ = std::isnan(bottom) ? kInf : std::max(sheetReach_, reach);
   }
 
   void placeOne(std::size_t index) {
@@ -676,6 +685,9 @@ class Run {
   std::vector<uint32_t> refused_;     // scratch for foldNotingRefused
   std::vector<uint32_t> onSheet_;  // entry indexes, in placement order
   int32_t sheet_ = 1;
+  // How far down the entries of the sheet reach: the largest of their
+  // bottom and top edges.
+  double sheetReach_ = -kInf;
   bool sheetOpened_ = true;
   // Scratch lists, kept to reuse their memory.
   std::vector<CornerPoint> fresh_;
