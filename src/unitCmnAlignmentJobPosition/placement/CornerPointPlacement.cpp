@@ -535,7 +535,9 @@ class Run {
     boxes_.clear();
     boxes_.push_back(span({eR - kEps - kSlack, big},
                           {e.Y - gf - kSlack, eB + kSlack, e.Y + kEps + kSlack}));
-    const bool noneBelow = sheetReach_ <= eB - kEps - kSlack;
+    // Those reach below e's bottom by more than the tolerance (pairCorners
+    // adds it to e's bottom, which rounds to no less), or start below it.
+    const bool noneBelow = !(lowestBottom_ > eB) && lowestTop_ <= eB - kEps - kSlack;
     if (!noneBelow) {
       boxes_.push_back(span({e.X - gs - kSlack, eR + kSlack, e.X + kEps + kSlack},
                             {eB - kEps - kSlack, big}));
@@ -619,7 +621,8 @@ class Run {
     touched_.clear();
     onSheet_.clear();
     grid_.clear();
-    sheetReach_ = -kInf;
+    lowestBottom_ = -kInf;
+    lowestTop_ = -kInf;
     sheetOpened_ = true;
   }
 
@@ -646,8 +649,9 @@ class Run {
     onSheet_.push_back(static_cast<uint32_t>(index));
     grid_.add(static_cast<uint32_t>(index), filingBox(placed_[index], space_));
     // (An edge that is not a number reaches everywhere.)
-    const double bottom = e.Y + e.MmHeight, reach = std::max(bottom, e.Y);
-    sheetReach_ = std::isnan(bottom) ? kInf : std::max(sheetReach_, reach);
+    const double bottom = e.Y + e.MmHeight;
+    lowestBottom_ = std::isnan(bottom) ? kInf : std::max(lowestBottom_, bottom);
+    lowestTop_ = std::isnan(e.Y) ? kInf : std::max(lowestTop_, e.Y);
   }
 
   void placeOne(std::size_t index) {
@@ -686,8 +690,8 @@ class Run {
   std::vector<uint32_t> onSheet_;  // entry indexes, in placement order
   int32_t sheet_ = 1;
   // How far down the entries of the sheet reach: the largest of their
-  // bottom and top edges.
-  double sheetReach_ = -kInf;
+  // bottom edges and of their top edges.
+  double lowestBottom_ = -kInf, lowestTop_ = -kInf;
   bool sheetOpened_ = true;
   // Scratch lists, kept to reuse their memory.
   std::vector<CornerPoint> fresh_;
