@@ -10,6 +10,7 @@
 
 #include "unitCmnAlignmentJobPosition/frame/EntryRotation.h"
 #include "unitCmnAlignmentJobPosition/frame/LengthLimit.h"
+#include "unitCmnAlignmentJobPosition/placement/BottomEdgeRows.h"
 #include "unitCmnAlignmentJobPosition/placement/CandidateList.h"
 #include "unitCmnAlignmentJobPosition/placement/PlacedEntryGrid.h"
 #include "unitCmnExceptions/unitCmnGuard.h"
@@ -42,6 +43,10 @@ constexpr double kSlack = 0.01;
 // chain of ties that drifts down through it (the whole list is folded
 // then) is rare but not unheard of.
 constexpr double kBand = 5 * kEps;  // mm
+// Up to this many groups of bottom edges in the band beside a new entry
+// are read group by group; more (mixed sizes, each its own bottom) are
+// found through the grid, which reads only those right of the entry.
+constexpr std::size_t kFewGroups = 8;
 
 // What the rules read of a placed entry, kept compact for the many checks.
 struct Placed {
@@ -122,6 +127,7 @@ class Run {
         placed_(entries.size()) {
     const double cell = cellSizeFor(entries, space_.width);
     grid_.configure(cell, space_.width);
+    bottoms_.configure(cell);
     lockedGrid_.configure(cell, space_.width);
     computeSmallestSizes();
     candidates_.configure(cell, space_.width, settings.tryTurned);
@@ -523,27 +529,63 @@ class Run {
   }
 
   // The earlier entries of the sheet that may form a step with e, in
-  // placement order: those whose bottom lies within e's height band and
-  // that reach right of e, and those whose right edge lies within e's
-  // width band and that reach below e.
-  // The second kind is not looked for when no entry of the sheet reaches
-  // below e's bottom (a row filled from the left: e lies in the lowest row).
+  // placement order, enough of them to give every corner pairCorners gives,
+  // each first where it first comes:
+  //  - the corner beside e's right edge at the height of an entry's bottom,
+  //    from the first entry with that bottom that gives it (see
+  //    BottomEdgeRows), and every entry kept apart there;
+  //  - the entries whose right edge lies within e's width band and that
+  //    reach below e, unless nothing on the sheet can (see below).
   void neighbours(const ArrangeEntry& e) {
     const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
     const double gs = space_.gapScan, gf = space_.gapFeed;
     const double big = PlacedEntryGrid::kMaxCoordinate;
+    ids_.clear();
     boxes_.clear();
-    boxes_.push_back(span({eR - kEps - kSlack, big},
-                          {e.Y - gf - kSlack, eB + kSlack, e.Y + kEps + kSlack}));
-    // Those reach below e's bottom by more than the tolerance (pairCorners
-    // adds it to e's bottom, which rounds to no less), or start below it.
-    const bool noneBelow = !(lowestBottom_ > eB) && lowestTop_ <= eB - kEps - kSlack;
-    if (!noneBelow) {
+    BottomEdgeRows::Rows rows;
+    if (bottoms_.ending(e.Y - gf - kSlack, std::max(eB, e.Y + kEps) + kSlack, rows) &&
+        bottoms_.atMost(rows, kFewGroups)) {
+      besideFromGroups(e, rows);
+    } else {
+      boxes_.push_back(span({eR - kEps - kSlack, big},
+                            {e.Y - gf - kSlack, eB + kSlack, e.Y + kEps + kSlack}));
+    }
+    // Those corners come from entries that end below e's bottom by more
+    // than the tolerance (pairCorners adds it to e's bottom, which rounds
+    // to no less) or start below it.
+    if (lowestBottom_ > eB || !(lowestTop_ <= eB - kEps - kSlack)) {
       boxes_.push_back(span({e.X - gs - kSlack, eR + kSlack, e.X + kEps + kSlack},
                             {eB - kEps - kSlack, big}));
     }
-    ids_.clear();
-    grid_.collect(boxes_, ids_);
+    if (boxes_.empty()) return;
+    below_.clear();
+    grid_.collect(boxes_, below_);
+    const std::size_t beside = ids_.size();
+    ids_.insert(ids_.end(), below_.begin(), below_.end());
+    std::inplace_merge(ids_.begin(), ids_.begin() + static_cast<std::ptrdiff_t>(beside),
+                       ids_.end());
+    ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
+  }
+
+  // The first entry of each bottom in the rows that gives the corner beside
+  // e, and every entry kept apart, in placement order.
+  void besideFromGroups(const ArrangeEntry& e, const BottomEdgeRows::Rows& rows) {
+    const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
+    const double gf = space_.gapFeed;
+    ids_.assign(bottoms_.apart().begin(), bottoms_.apart().end());
+    const bool besideOnRight = eR + space_.gapScan >= e.X;
+    bottoms_.forEachGroup(rows, [&](const BottomEdgeRows::Group& g) {
+          // pairCorners' conditions for the corner beside e, on the group.
+          const double pB = g.bottom;
+          const bool right = eB > pB + kEps, above = e.Y + kEps > pB;
+          if (!besideOnRight || !(pB + gf >= e.Y) || !(right || above)) return;
+          uint32_t id;
+          if (g.first([&](double left, double rightEdge) {
+                return (right && left + kEps > eR) || (above && rightEdge > eR + kEps);
+              }, id))
+            ids_.push_back(id);
+        });
+    std::sort(ids_.begin(), ids_.end());
   }
 
   // Adds the corners e offers, in order, without repeating a listed point
@@ -621,6 +663,7 @@ class Run {
     touched_.clear();
     onSheet_.clear();
     grid_.clear();
+    bottoms_.clear();
     lowestBottom_ = -kInf;
     lowestTop_ = -kInf;
     sheetOpened_ = true;
@@ -648,6 +691,7 @@ class Run {
     placed_[index] = {e.X, e.Y, e.MmWidth, e.MmHeight};
     onSheet_.push_back(static_cast<uint32_t>(index));
     grid_.add(static_cast<uint32_t>(index), filingBox(placed_[index], space_));
+    bottoms_.add(static_cast<uint32_t>(index), e.X, e.X + e.MmWidth, e.Y + e.MmHeight);
     // (An edge that is not a number reaches everywhere.)
     const double bottom = e.Y + e.MmHeight;
     lowestBottom_ = std::isnan(bottom) ? kInf : std::max(lowestBottom_, bottom);
@@ -683,6 +727,7 @@ class Run {
   std::vector<Placed> placed_;  // by entry index, once placed
   std::vector<double> minWidth_, minHeight_;
   PlacedEntryGrid grid_, lockedGrid_;
+  BottomEdgeRows bottoms_;  // the sheet's entries by their bottom edges
   CandidateList candidates_;
   std::vector<std::size_t> touched_;  // slots a search learnt something about
   std::vector<uint32_t> inBand_;      // scratch for searchFromTop
@@ -696,7 +741,7 @@ class Run {
   // Scratch lists, kept to reuse their memory.
   std::vector<CornerPoint> fresh_;
   std::vector<Box> boxes_;
-  std::vector<uint32_t> ids_;
+  std::vector<uint32_t> ids_, below_;
   ArrangeEntry turnedScratch_;
   std::vector<Turn> turns_;  // by entry index, when trying turns
 };
