@@ -30,13 +30,9 @@ void BottomEdgeRows::add(uint32_t id, double left, double right, double bottom) 
   const auto end = groups.rbegin() + std::min<std::ptrdiff_t>(kLook, static_cast<std::ptrdiff_t>(groups.size()));
   auto group = std::find_if(groups.rbegin(), end, [&](const Group& g) { return g.bottom == bottom; });
   if (group == end) {
-    groups.push_back({bottom, {}});
-    group = groups.rbegin();
+    groups.push_back({bottom, {id, left, right}, {}});
+    return;
   }
-  std::vector<Member>& members = group->members;
-  if (!members.empty()) {
-    left = std::max(left, members.back().leftUpTo);
-    right = std::max(right, members.back().rightUpTo);
-  }
-  members.push_back({id, left, right});
+  const Member& last = group->last();
+  group->rest.push_back({id, std::max(left, last.leftUpTo), std::max(right, last.rightUpTo)});
 }

@@ -38,18 +38,27 @@ class BottomEdgeRows {
     uint32_t id;
     double leftUpTo, rightUpTo;
   };
+  // The first member is kept in the group itself: with mixed sizes every
+  // entry has a bottom of its own, and its group then needs nothing from
+  // the heap.
   struct Group {
     double bottom;
-    std::vector<Member> members;  // in placement order
+    Member head;
+    std::vector<Member> rest;  // in placement order
 
+    const Member& last() const { return rest.empty() ? head : rest.back(); }
     // The id of the first member for which reaches(leftUpTo, rightUpTo)
     // holds, or none (false). REQUIRES: reaches is monotone in both.
     template <class Reaches>
     bool first(Reaches&& reaches, uint32_t& id) const {
-      const auto it = std::partition_point(members.begin(), members.end(), [&](const Member& m) {
+      if (reaches(head.leftUpTo, head.rightUpTo)) {
+        id = head.id;
+        return true;
+      }
+      const auto it = std::partition_point(rest.begin(), rest.end(), [&](const Member& m) {
         return !reaches(m.leftUpTo, m.rightUpTo);
       });
-      if (it == members.end()) return false;
+      if (it == rest.end()) return false;
       id = it->id;
       return true;
     }
