@@ -18,8 +18,9 @@ void BottomEdgeRows::clear() {
 // not there, a new group for the same bottom will do: the first member of
 // all that gives the point is the first of its own group.
 void BottomEdgeRows::add(uint32_t id, double left, double right, double bottom) {
-  constexpr std::ptrdiff_t kLook = 8;
-  if (!usable(left) || !usable(right) || !usable(bottom)) {
+  constexpr std::size_t kLook = 8;
+  using C = CellIndex;
+  if (!C::mappable(left) || !C::mappable(right) || !C::mappable(bottom)) {
     apart_.push_back(id);
     return;
   }
@@ -27,8 +28,9 @@ void BottomEdgeRows::add(uint32_t id, double left, double right, double bottom) 
   if (r >= rows_.size()) rows_.resize(std::max(r + 1, std::min(2 * rows_.size(), kMaxRows)));
   used_ = std::max(used_, r + 1);
   std::vector<Group>& groups = rows_[r];
-  const auto end = groups.rbegin() + std::min<std::ptrdiff_t>(kLook, static_cast<std::ptrdiff_t>(groups.size()));
-  auto group = std::find_if(groups.rbegin(), end, [&](const Group& g) { return g.bottom == bottom; });
+  const auto end = groups.rbegin() + static_cast<std::ptrdiff_t>(std::min(kLook, groups.size()));
+  auto group =
+      std::find_if(groups.rbegin(), end, [&](const Group& g) { return g.bottom == bottom; });
   if (group == end) {
     groups.push_back({bottom, {id, left, right}, {}});
     return;

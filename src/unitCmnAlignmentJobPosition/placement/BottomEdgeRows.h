@@ -15,12 +15,11 @@
 // Rows are added as bottoms reach further down, up to kMaxRows (beyond it
 // everything falls into the last row); a bottom's group is looked for
 // among the last few of its row only, so no input makes adding slow. An
-// entry with an edge that is not a number or lies beyond kMaxCoordinate is
-// kept apart, for the caller to look at whatever the query.
+// entry with an edge the rows cannot map (CellIndex::mappable) is kept
+// apart, for the caller to look at whatever the query.
 #pragma once
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -29,7 +28,6 @@
 
 class BottomEdgeRows {
  public:
-  static constexpr double kMaxCoordinate = 1e12;  // mm
   static constexpr std::size_t kMaxRows = std::size_t{1} << 16;
 
   // An entry of a group, with the largest left and right edges of the
@@ -75,13 +73,13 @@ class BottomEdgeRows {
   // The entries kept apart, in placement order.
   const std::vector<uint32_t>& apart() const { return apart_; }
   // The rows holding the groups whose bottom lies within [low, high] (and
-  // others): [first, last); false when a bound is not a number within
-  // kMaxCoordinate.
+  // others): [first, last); false when a bound cannot be mapped to a row
+  // (see CellIndex::mappable).
   struct Rows {
     std::size_t first, last;
   };
   bool ending(double low, double high, Rows& rows) const {
-    if (!usable(low) || !usable(high)) return false;
+    if (!CellIndex::mappable(low) || !CellIndex::mappable(high)) return false;
     rows = {row(low), std::min(row(high) + 1, used_)};
     return true;
   }
@@ -100,7 +98,6 @@ class BottomEdgeRows {
   }
 
  private:
-  static bool usable(double v) { return std::fabs(v) <= kMaxCoordinate; }
   std::size_t row(double y) const { return CellIndex::of(y, perRow_, kMaxRows); }
 
   double perRow_ = 1.0;  // 1 / row height

@@ -73,7 +73,7 @@ class CandidateList {
   const CornerPoint& at(std::size_t slot) const { return at_[slot]; }
   // Whether the list keeps its rows (a short list does not), whether it
   // also keeps its points by x, and whether every point is in the rows
-  // (points beyond kMaxCoordinate are not).
+  // (points beyond CellIndex::kMaxCoordinate are not).
   bool indexed() const { return indexed_; }
   bool byX() const { return indexed_ && keepByX_; }
   bool allInRows() const { return indexed_ && !byRow_.anyBeyond(); }

@@ -7,7 +7,7 @@
 //
 // Rows are `height` mm high and are added as points reach further along
 // the media, up to kMaxRows (beyond it everything falls into the last
-// row); a point whose coordinates are not within kMaxCoordinate is kept in
+// row); a point whose coordinates are not within CellIndex::kMaxCoordinate is kept in
 // one list that only collect() answers. Slots are the candidate list's.
 #pragma once
 
@@ -25,7 +25,6 @@
 
 class CandidateRows {
  public:
-  static constexpr double kMaxCoordinate = PlacedEntryGrid::kMaxCoordinate;
   static constexpr std::size_t kColumns = 64;
   static constexpr std::size_t kMaxRows = std::size_t{1} << 14;
   using Box = PlacedEntryGrid::Box;  // edges included
@@ -108,7 +107,7 @@ class CandidateRows {
   std::size_t rowOf(double y) const { return CellIndex::of(y, perRow_, kMaxRows); }
   std::size_t columnOf(double x) const { return CellIndex::of(x, perColumn_, kColumns); }
   static bool beyond(const CornerPoint& c) {
-    return !(std::fabs(c.x) <= kMaxCoordinate && std::fabs(c.y) <= kMaxCoordinate);
+    return !CellIndex::mappable(c.x) || !CellIndex::mappable(c.y);
   }
   Cell& cellOf(const CornerPoint& c) {
     return beyond(c) ? beyond_ : rows_[rowOf(c.y)].cells[columnOf(c.x)];

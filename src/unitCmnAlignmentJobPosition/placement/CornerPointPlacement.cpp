@@ -36,7 +36,7 @@ using Box = PlacedEntryGrid::Box;
 constexpr double kEps = Rules::kTolerance;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 // Slack around the neighbour queries, far above the rounding of sums of
-// coordinates up to PlacedEntryGrid::kMaxCoordinate.
+// coordinates up to CellIndex::kMaxCoordinate.
 constexpr double kSlack = 0.01;
 // The band below the highest usable candidate a search from the top folds
 // over (see searchFromTop and searchReached): a few tolerances, so that a
@@ -107,7 +107,7 @@ double cellSizeFor(const std::vector<ArrangeEntry>& entries, double width) {
   std::size_t count = 0;
   for (const ArrangeEntry& e : entries) {
     const double size = (e.MmWidth + e.MmHeight) * 0.5;
-    if (std::isfinite(size) && size > 0 && size < PlacedEntryGrid::kMaxCoordinate) {
+    if (std::isfinite(size) && size > 0 && size < CellIndex::kMaxCoordinate) {
       sum += size;
       ++count;
     }
@@ -151,10 +151,10 @@ class Run {
       minWidth_[i] = minWidth_[i + 1];
       minHeight_[i] = minHeight_[i + 1];
       const ArrangeEntry& e = entries_[i];
-      considerSize(e, i);
+      considerSize(e.MmWidth, e.MmHeight, i);
       if (settings_.tryTurned && !e.noRotation()) {
         turns_[i] = turned(e);
-        considerSize(turnedScratch_, i);
+        considerSize(turns_[i].w, turns_[i].h, i);
       }
     }
   }
@@ -186,10 +186,10 @@ class Run {
 
   // An orientation with a NaN side never fits anywhere and counts for
   // nothing.
-  void considerSize(const ArrangeEntry& e, std::size_t i) {
-    if (std::isnan(e.MmWidth) || std::isnan(e.MmHeight)) return;
-    minWidth_[i] = std::min(minWidth_[i], e.MmWidth);
-    minHeight_[i] = std::min(minHeight_[i], e.MmHeight);
+  void considerSize(double w, double h, std::size_t i) {
+    if (std::isnan(w) || std::isnan(h)) return;
+    minWidth_[i] = std::min(minWidth_[i], w);
+    minHeight_[i] = std::min(minHeight_[i], h);
   }
 
   // Whether no entry from index `next` on can be put at c.
@@ -539,7 +539,7 @@ class Run {
   void neighbours(const ArrangeEntry& e) {
     const double eR = e.X + e.MmWidth, eB = e.Y + e.MmHeight;
     const double gs = space_.gapScan, gf = space_.gapFeed;
-    const double big = PlacedEntryGrid::kMaxCoordinate;
+    const double big = CellIndex::kMaxCoordinate;
     ids_.clear();
     boxes_.clear();
     BottomEdgeRows::Rows rows;
@@ -575,16 +575,16 @@ class Run {
     ids_.assign(bottoms_.apart().begin(), bottoms_.apart().end());
     const bool besideOnRight = eR + space_.gapScan >= e.X;
     bottoms_.forEachGroup(rows, [&](const BottomEdgeRows::Group& g) {
-          // pairCorners' conditions for the corner beside e, on the group.
-          const double pB = g.bottom;
-          const bool right = eB > pB + kEps, above = e.Y + kEps > pB;
-          if (!besideOnRight || !(pB + gf >= e.Y) || !(right || above)) return;
-          uint32_t id;
-          if (g.first([&](double left, double rightEdge) {
-                return (right && left + kEps > eR) || (above && rightEdge > eR + kEps);
-              }, id))
-            ids_.push_back(id);
-        });
+      // pairCorners' conditions for the corner beside e, on the group.
+      const double pB = g.bottom;
+      const bool right = eB > pB + kEps, above = e.Y + kEps > pB;
+      if (!besideOnRight || !(pB + gf >= e.Y) || !(right || above)) return;
+      auto gives = [&](double left, double rightEdge) {
+        return (right && left + kEps > eR) || (above && rightEdge > eR + kEps);
+      };
+      uint32_t id;
+      if (g.first(gives, id)) ids_.push_back(id);
+    });
     std::sort(ids_.begin(), ids_.end());
   }
 

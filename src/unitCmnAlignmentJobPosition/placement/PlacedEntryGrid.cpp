@@ -5,7 +5,8 @@
 
 void PlacedEntryGrid::configure(double cellSize, double width) {
   perCell_ = 1.0 / cellSize;
-  const double columns = mappable(width) && width > 0 ? std::floor(width / cellSize) + 1 : 1;
+  const bool cut = CellIndex::mappable(width) && width > 0;
+  const double columns = cut ? std::floor(width / cellSize) + 1 : 1;
   cols_ = static_cast<std::size_t>(std::min(columns, 1024.0));
   maxRows_ = kMaxCells / cols_;
   cells_.clear();
@@ -111,13 +112,17 @@ void PlacedEntryGrid::collect(const std::vector<Box>& boxes, std::vector<uint32_
     anyCell(r, [&](const Cell& cell) {
       if (cell.count == 0) return false;
       anyIn(cell, mark);
-      bound(cell.ids[0], cell.count <= kInline ? cell.ids[cell.count - 1] : spill_[cell.spill].back());
+      const uint32_t last =
+          cell.count <= kInline ? cell.ids[cell.count - 1] : spill_[cell.spill].back();
+      bound(cell.ids[0], last);
       return false;
     });
   }
   for (std::size_t word = low; word <= high && word < seen_.size(); ++word) {
-    for (uint64_t bits = seen_[word]; bits != 0; bits &= bits - 1)
-      out.push_back(static_cast<uint32_t>(word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))));
+    for (uint64_t bits = seen_[word]; bits != 0; bits &= bits - 1) {
+      const auto bit = static_cast<std::size_t>(__builtin_ctzll(bits));
+      out.push_back(static_cast<uint32_t>(word * 64 + bit));
+    }
     seen_[word] = 0;
   }
 }

@@ -9,7 +9,7 @@
 // the left of 0 or right of the width falls into the first or last column),
 // rows are added as entries reach further along the media, up to a bound
 // (beyond it everything falls into the last row). An entry whose box is
-// not finite, lies beyond kMaxCoordinate or covers more than
+// not finite, lies beyond CellIndex::kMaxCoordinate or covers more than
 // kMaxCellsPerEntry cells is kept in one list that every query answers;
 // a query box that cannot be mapped to cells answers every entry.
 #pragma once
@@ -23,7 +23,6 @@
 
 class PlacedEntryGrid {
  public:
-  static constexpr double kMaxCoordinate = 1e12;  // mm
   static constexpr std::size_t kMaxCellsPerEntry = 4096;
   static constexpr std::size_t kMaxCells = std::size_t{1} << 20;
 
@@ -63,7 +62,7 @@ class PlacedEntryGrid {
   // one cell.
   template <class Visit>
   bool anyAt(double x, double y, Visit&& visit) const {
-    if (!(std::fabs(x) <= kMaxCoordinate && std::fabs(y) <= kMaxCoordinate))
+    if (!CellIndex::mappable(x) || !CellIndex::mappable(y))
       return any(Box{x, y, x, y}, visit);
     for (uint32_t id : wide_) {
       if (visit(id)) return true;
@@ -135,11 +134,10 @@ class PlacedEntryGrid {
     }
     return true;
   }
-  // (False for NaN and the infinities too.)
-  static bool mappable(double v) { return std::fabs(v) <= kMaxCoordinate; }
   static bool mappable(const Box& b) {
-    return mappable(b.x0) && mappable(b.y0) && mappable(b.x1) && mappable(b.y1) && b.x0 <= b.x1 &&
-           b.y0 <= b.y1;
+    using C = CellIndex;
+    return C::mappable(b.x0) && C::mappable(b.y0) && C::mappable(b.x1) && C::mappable(b.y1) &&
+           b.x0 <= b.x1 && b.y0 <= b.y1;
   }
   std::size_t column(double x) const { return CellIndex::of(x, perCell_, cols_); }
   std::size_t row(double y) const { return CellIndex::of(y, perCell_, maxRows_); }
