@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "unitCmnExceptions/unitCmnGuard.h"
 
@@ -31,7 +32,7 @@ bool JobParam::setParamToIo() {
     IniSectionDataEx job;
     if (paramIo.sectionExist(kJob)) getSectionData(kJob, &job);
     job.setValue(kParamVersion, paramVersion);
-    setSectionData(kJob, job);
+    setSectionData(kJob, std::move(job));
     return true;
   });
 }
@@ -64,7 +65,7 @@ void JobParam::setRecord(const std::string& name, const Record& in) {
     IniSectionDataEx section;
     if (paramIo.sectionExist(name)) getSectionData(name, &section);
     Record::table().write(section, in);
-    setSectionData(name, section);
+    setSectionData(name, std::move(section));
   });
 }
 

@@ -1,5 +1,7 @@
 #include "unitCmnParams/AbIniParam.h"
 
+#include <utility>
+
 #include "unitCmnParamIo/IniParamGuard.h"
 
 bool AbIniParam::getSectionData(const std::string& name, IniSectionDataEx* out) const {
@@ -10,4 +12,9 @@ bool AbIniParam::getSectionData(const std::string& name, IniSectionDataEx* out) 
 void AbIniParam::setSectionData(const std::string& name, const IniSectionDataEx& data) {
   IniParamGuard::run(UNITCMN_SITE, "IniParam setSectionData error section:" + name,
                      [&] { paramIo.setSectionData(name, data); });
+}
+
+void AbIniParam::setSectionData(const std::string& name, IniSectionDataEx&& data) {
+  IniParamGuard::run(UNITCMN_SITE, "IniParam setSectionData error section:" + name,
+                     [&] { paramIo.setSectionData(name, std::move(data)); });
 }

@@ -13,6 +13,7 @@ class AbIniParam : public AbParam {
   // Copies the named section; a missing one is a logged false.
   bool getSectionData(const std::string& name, IniSectionDataEx* out) const;
   void setSectionData(const std::string& name, const IniSectionDataEx& data);
+  void setSectionData(const std::string& name, IniSectionDataEx&& data);  // no copy of the keys
 
  protected:
   AbIniParam() = default;
