@@ -38,6 +38,15 @@ void setUp() noexcept {
   }
 }
 
+bool accepts(severity_level severity) noexcept {
+  try {
+    return static_cast<bool>(
+        glob_logger::get().open_record(boost::log::keywords::severity = severity));
+  } catch (...) {
+    return false;
+  }
+}
+
 void write(severity_level severity, const char* inOutType, const SourceSite& site,
            const std::string& message) noexcept {
   try {

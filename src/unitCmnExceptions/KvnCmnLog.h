@@ -38,6 +38,11 @@ void setUp() noexcept;
 void write(severity_level severity, const char* inOutType, const SourceSite& site,
            const std::string& message) noexcept;
 
+// Whether a record of this severity would be kept now (logging enabled and
+// the host's filters pass it), so that a long trace is not formatted only to
+// be dropped. Never throws; answers false where it cannot tell.
+bool accepts(severity_level severity) noexcept;
+
 inline void logError(const SourceSite& site, const std::string& message) noexcept {
   write(error, kPlain, site, message);
 }

@@ -360,6 +360,7 @@ std::vector<CornerPointPlacement::Point> AbGroupingArranger::lockedCandidatePoin
 
 void AbGroupingArranger::DebugOutputEntries(const std::string& title,
                                             const std::vector<ArrangeEntry>& entries) {
+  if (!KvnCmnLog::accepts(KvnCmnLog::trace)) return;  // a line per entry: thousands
   KvnCmnLog::logTrace(UNITCMN_SITE, " *** " + title + " ***");
   for (const ArrangeEntry& e : entries) {
     KvnCmnLog::logTrace(UNITCMN_SITE, " CompID [ " + e.CompositeId + " ]  ArrangeNum [ " +
