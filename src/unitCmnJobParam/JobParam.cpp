@@ -1,7 +1,8 @@
 #include "unitCmnJobParam/JobParam.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
+#include <tuple>
 #include <utility>
 
 #include "unitCmnExceptions/unitCmnGuard.h"
@@ -9,6 +10,18 @@
 namespace {
 constexpr const char* kJob = "Job";
 constexpr const char* kParamVersion = "ParamVersion";
+
+// Appends value as printf's "%0<width>d" writes it: the sign first, then
+// zeros up to width characters in all.
+void appendZeroPadded(std::string& out, int value, int width) {
+  char digits[16];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const char* first = digits;
+  if (value < 0) out += *first++;
+  const int length = static_cast<int>(end - digits);
+  if (length < width) out.append(static_cast<std::size_t>(width - length), '0');
+  out.append(first, end);
+}
 }  // namespace
 
 JobParam::JobParam() {
@@ -160,10 +173,19 @@ std::string JobParam::binaryUnitSectionName(const std::string& compositeID, int 
                                             int tile2, int copy, int row) {
   if (compositeID.find(']') != std::string::npos)
     unitCmnGuard::raise(UNITCMN_SITE, "a section name cannot hold ']': \"" + compositeID + "\"");
-  char name[260];
-  std::snprintf(name, sizeof name, "%s_P%04d_T%03d-%03d_C%04d_V%04d", compositeID.c_str(), page,
-                tile1, tile2, copy, row);
-  return std::string("Bin") + name;
+  // As "%s_P%04d_T%03d-%03d_C%04d_V%04d" formatted into 260 bytes, without
+  // printf's cost: a run names one section per unit.
+  std::string name = "Bin";
+  name.reserve(64 + compositeID.size());
+  name += compositeID.c_str();  // up to a NUL, as %s reads it
+  for (const auto& [prefix, value, width] : {std::tuple{"_P", page, 4}, {"_T", tile1, 3},
+                                             {"-", tile2, 3}, {"_C", copy, 4}, {"_V", row, 4}}) {
+    name += prefix;
+    appendZeroPadded(name, value, width);
+  }
+  constexpr std::size_t kFormattedMax = 259;  // the buffer less its NUL
+  if (name.size() > 3 + kFormattedMax) name.resize(3 + kFormattedMax);
+  return name;
 }
 
 template <class Record>

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -185,6 +187,14 @@ TEST_F(JobSectionsTest, BinaryUnitSectionsByIdPageTileAndCopy) {
   // The formatted part fills at most 259 characters.
   EXPECT_EQ(JobParam::binaryUnitSectionName(std::string(400, 'Z'), 1, 1, 1, 1, 0),
             "Bin" + std::string(259, 'Z'));
+  // Every width and sign as printf pads it.
+  for (int v : {INT_MIN, -1000, -100, -10, -1, 0, 7, 10, 999, 1000, 99999, INT_MAX}) {
+    char name[260];
+    std::snprintf(name, sizeof name, "%s_P%04d_T%03d-%03d_C%04d_V%04d", "J", v, v, -v / 2, v / 3,
+                  v % 1000);
+    EXPECT_EQ(JobParam::binaryUnitSectionName("J", v, v, -v / 2, v / 3, v % 1000),
+              std::string("Bin") + name);
+  }
 }
 
 TEST_F(JobSectionsTest, SetWritesNamedSectionsAndMakesMissingOnes) {
