@@ -58,6 +58,7 @@ class SectionTable {
 
   // Writes every key in table order; keys the record does not know stay.
   void write(IniSectionDataEx& section, const Record& record) const {
+    if (section.keys().empty()) section.reserve(fields_.size());
     for (const auto& f : fields_) f.write_(section, f.key_, record);
   }
 

@@ -80,6 +80,7 @@ bool loadTree(ParamIoINI& io, const ptree& tree) {
   try {
     for (const auto& section : tree) {
       IniSectionData data;
+      data.reserve(section.second.size());
       for (const auto& key : section.second) data.setValue(key.first, key.second.data());
       io.setSectionData(section.first, std::move(data));
     }
@@ -148,8 +149,9 @@ bool ParamIoINI::writeFile(const std::string& path) {
       auto found = sections.find(name);
       if (found == sections.end()) continue;
       ptree section;
-      for (const std::string& key : found->second.keyOrder)
-        section.push_back({key, ptree(found->second.sectionValues.at(key))});
+      const IniSectionData& data = found->second;
+      for (std::size_t k = 0; k < data.keyOrder.size(); ++k)
+        section.push_back({data.keyOrder[k], ptree(data.values[k])});
       tree.push_back({name, section});
     }
     // Formatted first so a writer error leaves the old file untouched.

@@ -33,6 +33,31 @@ TEST(IniSectionData, KeepsFirstSetOrderReplacesInPlaceAndDeletes) {
   EXPECT_EQ(s.toString(), "z=9\n");
 }
 
+TEST(IniSectionData, FindsEveryKeyOfALargeSectionAfterDeletesAndRewrites) {
+  IniSectionData s;
+  const int n = 1000;
+  for (int k = 0; k < n; ++k) s.setValue("Key" + std::to_string(k), k);
+  for (int k = 0; k < n; k += 3) s.deleteKey("Key" + std::to_string(k));
+  for (int k = 1; k < n; k += 3) s.setValue("Key" + std::to_string(k), -k);  // in place
+  std::string expected;
+  for (int k = 0; k < n; ++k) {
+    const std::string key = "Key" + std::to_string(k);
+    const int value = k % 3 == 1 ? -k : k;
+    if (k % 3 == 0) {
+      EXPECT_FALSE(s.hasKey(key));
+      continue;
+    }
+    EXPECT_EQ(got(s, key, 0), value) << key;
+    expected += key + "=" + std::to_string(value) + "\n";
+  }
+  EXPECT_EQ(s.toString(), expected);
+  IniSectionData copy = s;  // the index is copied with the keys
+  copy.setValue("Key0", 5);
+  EXPECT_EQ(got(copy, "Key2", 0), 2);
+  EXPECT_EQ(copy.keys().back(), "Key0");
+  EXPECT_FALSE(s.hasKey("Key0"));
+}
+
 TEST(IniSectionData, TypedSettersStoreTheirTextForms) {
   IniSectionData s;
   s.setValue("i", -42);
