@@ -190,9 +190,9 @@ TEST_F(JobSectionsTest, BinaryUnitSectionsByIdPageTileAndCopy) {
   // Every width and sign as printf pads it.
   for (int v : {INT_MIN, -1000, -100, -10, -1, 0, 7, 10, 999, 1000, 99999, INT_MAX}) {
     char name[260];
-    std::snprintf(name, sizeof name, "%s_P%04d_T%03d-%03d_C%04d_V%04d", "J", v, v, -v / 2, v / 3,
+    std::snprintf(name, sizeof name, "%s_P%04d_T%03d-%03d_C%04d_V%04d", "J", v, v, -(v / 2), v / 3,
                   v % 1000);
-    EXPECT_EQ(JobParam::binaryUnitSectionName("J", v, v, -v / 2, v / 3, v % 1000),
+    EXPECT_EQ(JobParam::binaryUnitSectionName("J", v, v, -(v / 2), v / 3, v % 1000),
               std::string("Bin") + name);
   }
 }
