@@ -67,12 +67,13 @@ class SectionTable {
   // such values; never throws.
   int checkValues(const IniSectionDataEx& section, const std::string& sectionName) const {
     int bad = 0;
+    Record scratch;  // each read sets one field of it; what it holds is not used
     for (const auto& f : fields_) {
       if (!section.hasKey(f.key_)) continue;
-      const std::string where = "job file section " + sectionName + ", key " + f.key_ +
-                                ": the value does not convert";
+      const auto where = [&] {
+        return "job file section " + sectionName + ", key " + f.key_ + ": the value does not convert";
+      };
       bad += unitCmnGuard::runOrLog(UNITCMN_SITE, 1, [&] {
-        Record scratch;
         IniParamGuard::run(UNITCMN_SITE, where, [&] { f.read_(section, f.key_, scratch); });
         return 0;
       });

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 
 #include "unitCmnExceptions/unitCmnGuard.h"
 
@@ -19,16 +20,26 @@ class IniParamGuard {
     return "IniParam getValue error key:" + key;
   }
 
-  template <class Body>
-  static auto run(const SourceSite& site, const std::string& logText, Body&& body)
+  // logText is the line to log, or a callable that makes it: accessors
+  // called once a key pass a callable, so that the line is only made when
+  // something failed.
+  template <class LogText, class Body>
+  static auto run(const SourceSite& site, const LogText& logText, Body&& body)
       -> decltype(body()) {
     try {
       // run turns standard and unknown exceptions into unitCmnException, so
       // one clause sees every failure with its text in comment().
       return unitCmnGuard::run(site, body);
     } catch (const unitCmnException& e) {
-      KvnCmnLog::logError(site, logText);
+      KvnCmnLog::logError(site, text(logText));
       unitCmnGuard::raise(site, e.comment());
     }
+  }
+
+ private:
+  template <class LogText>
+  static std::string text(const LogText& logText) {
+    if constexpr (std::is_invocable_v<const LogText&>) return logText();
+    else return std::string(logText);
   }
 };

@@ -25,7 +25,7 @@ void unquote(std::string& text) {
 }  // namespace
 
 void IniSectionDataEx::setValue(const std::string& key, const std::string& text) {
-  IniParamGuard::run(UNITCMN_SITE, IniParamGuard::setErrorText(key, text),
+  IniParamGuard::run(UNITCMN_SITE, [&] { return IniParamGuard::setErrorText(key, text); },
                      [&] { IniSectionData::setValue(key, quoted(text)); });
 }
 
@@ -34,12 +34,12 @@ void IniSectionDataEx::setValue(const std::string& key, const char* text) {
 }
 
 void IniSectionDataEx::setValueNonDq(const std::string& key, const std::string& text) {
-  IniParamGuard::run(UNITCMN_SITE, IniParamGuard::setErrorText(key, text),
+  IniParamGuard::run(UNITCMN_SITE, [&] { return IniParamGuard::setErrorText(key, text); },
                      [&] { IniSectionData::setValue(key, text); });
 }
 
 bool IniSectionDataEx::getValue(const std::string& key, std::string& out) const {
-  return IniParamGuard::run(UNITCMN_SITE, IniParamGuard::getErrorText(key), [&] {
+  return IniParamGuard::run(UNITCMN_SITE, [&] { return IniParamGuard::getErrorText(key); }, [&] {
     if (!IniSectionData::getValue(key, out)) return false;
     unquote(out);
     return true;
@@ -47,6 +47,6 @@ bool IniSectionDataEx::getValue(const std::string& key, std::string& out) const 
 }
 
 bool IniSectionDataEx::getValueNonDq(const std::string& key, std::string& out) const {
-  return IniParamGuard::run(UNITCMN_SITE, IniParamGuard::getErrorText(key),
+  return IniParamGuard::run(UNITCMN_SITE, [&] { return IniParamGuard::getErrorText(key); },
                             [&] { return IniSectionData::getValue(key, out); });
 }
