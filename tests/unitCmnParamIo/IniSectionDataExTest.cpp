@@ -62,13 +62,17 @@ TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
   const std::string logText = IniParamGuard::setErrorText("k", "v");
   EXPECT_EQ(logText, "IniParam setValue error key:k value:v");
   EXPECT_EQ(IniParamGuard::getErrorText("k"), "IniParam getValue error key:k");
-  EXPECT_EQ(IniParamGuard::run(UNITCMN_SITE, "never", [] { return 4; }), 4);
+  int made = 0;  // a callable line is made only on failure
+  const auto makeLine = [&] { return ++made, logText; };
+  EXPECT_EQ(IniParamGuard::run(UNITCMN_SITE, makeLine, [] { return 4; }), 4);
+  EXPECT_EQ(made, 0);
   EXPECT_TRUE(log.records(kLogError).empty());
 
   EXPECT_EQ(raisedComment([&] {
-              IniParamGuard::run(UNITCMN_SITE, logText, [] { throw std::runtime_error("boom"); });
+              IniParamGuard::run(UNITCMN_SITE, makeLine, [] { throw std::runtime_error("boom"); });
             }),
             "boom");
+  EXPECT_EQ(made, 1);
   ASSERT_EQ(log.records(kLogError).size(), 1u);
   EXPECT_EQ(log.records(kLogError)[0].message, logText);
 
