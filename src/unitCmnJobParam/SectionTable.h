@@ -11,6 +11,7 @@
 // The value encoding of each key follows from the field's type (FieldCodec).
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -58,7 +59,8 @@ class SectionTable {
 
   // Writes every key in table order; keys the record does not know stay.
   void write(IniSectionDataEx& section, const Record& record) const {
-    if (section.keys().empty()) section.reserve(fields_.size());
+    // Room for the table's keys at once where the section lacks some.
+    section.reserve(std::max(section.keys().size(), fields_.size()));
     for (const auto& f : fields_) f.write_(section, f.key_, record);
   }
 
