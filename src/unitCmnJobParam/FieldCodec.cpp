@@ -30,11 +30,18 @@ void parseElement(const std::string& t, double& v) { v = TypeConvert::toDouble(t
 void parseElement(const std::string& t, bool& v) { v = TypeConvert::toBool(t); }
 void parseElement(const std::string& t, std::string& v) { v = t; }
 
+// Appended in place: a unit's section holds several pairs, and a run
+// writes one section a unit.
 template <class Range>
 std::string joined(const Range& values, const char* separator) {
-  std::vector<std::string> parts;
-  for (const auto& v : values) parts.push_back(elementText(v));
-  return boost::algorithm::join(parts, separator);
+  std::string text;
+  bool first = true;
+  for (const auto& v : values) {
+    if (!first) text += separator;
+    first = false;
+    text += elementText(v);
+  }
+  return text;
 }
 
 template <class T>
