@@ -7,7 +7,6 @@
 #pragma once
 
 #include <string>
-#include <type_traits>
 
 #include "unitCmnExceptions/unitCmnGuard.h"
 
@@ -20,9 +19,8 @@ class IniParamGuard {
     return "IniParam getValue error key:" + key;
   }
 
-  // logText is the line to log, or a callable that makes it: accessors
-  // called once a key pass a callable, so that the line is only made when
-  // something failed.
+  // logText makes the line to log; it is called only when something failed,
+  // since the accessors run once a key.
   template <class LogText, class Body>
   static auto run(const SourceSite& site, const LogText& logText, Body&& body)
       -> decltype(body()) {
@@ -31,15 +29,8 @@ class IniParamGuard {
       // one clause sees every failure with its text in comment().
       return unitCmnGuard::run(site, body);
     } catch (const unitCmnException& e) {
-      KvnCmnLog::logError(site, text(logText));
+      KvnCmnLog::logError(site, logText());
       unitCmnGuard::raise(site, e.comment());
     }
-  }
-
- private:
-  template <class LogText>
-  static std::string text(const LogText& logText) {
-    if constexpr (std::is_invocable_v<const LogText&>) return logText();
-    else return std::string(logText);
   }
 };

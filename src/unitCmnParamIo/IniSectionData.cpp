@@ -179,7 +179,7 @@ void IniSectionData::sizeIndexFor(std::size_t keys) {
   std::size_t size = 16;
   while (size < 2 * keys) size *= 2;
   std::vector<std::uint32_t>(size, kFree).swap(slots);
-  for (std::size_t k = 0; k < keyOrder.size(); ++k) place(k);
+  reindex();
 }
 
 void IniSectionData::reindex() {

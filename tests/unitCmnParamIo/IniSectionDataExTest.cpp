@@ -78,7 +78,7 @@ TEST(IniParamGuard, FailureIsLoggedThenRaisedWithTheCaughtText) {
 
   // A unitCmnException's comment is carried over, not its four-line message.
   EXPECT_EQ(raisedComment([&] {
-              IniParamGuard::run(UNITCMN_SITE, "x", [] {
+              IniParamGuard::run(UNITCMN_SITE, [] { return std::string("x"); }, [] {
                 throw unitCmnExceptions::at(UNITCMN_SITE, "invalid stoi argument");
               });
             }),
